@@ -1,0 +1,17 @@
+#include "zavocreator.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setFont(QFont(QStringLiteral("Microsoft Yahei"), 9));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/main.ico")));
+
+    ZavoCreator window;
+    window.setWindowTitle(QStringLiteral("Vantu皮肤生成器"));
+    window.show();
+    return app.exec();
+}

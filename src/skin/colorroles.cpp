@@ -1,0 +1,104 @@
+#include "colorroles.h"
+
+#include <QApplication>
+#include <QPalette>
+
+const std::array<ColorRole, ColorRoleCount> colorRoles = {{
+    {"TextColor", "txtTextColor", "btnTextColor", "#C1"},
+    {"PanelColor", "txtPanelColor", "btnPanelColor", "#C2"},
+    {"BorderColor", "txtBorderColor", "btnBorderColor", "#C3"},
+    {"NormalColorStart", "txtNormalColorStart", "btnNormalColorStart", "#C4"},
+    {"NormalColorEnd", "txtNormalColorEnd", "btnNormalColorEnd", "#C5"},
+    {"DarkColorStart", "txtDarkColorStart", "btnDarkColorStart", "#C6"},
+    {"DarkColorEnd", "txtDarkColorEnd", "btnDarkColorEnd", "#C7"},
+    {"HighColor", "txtHighColor", "btnHighColor", "#C8"},
+}};
+
+bool isAcceptedColor(const QString &value)
+{
+    return value.size() == 7 && value.contains(QLatin1Char('#'));
+}
+
+QString swatchStyleSheet(const QString &value)
+{
+    return QStringLiteral("QPushButton{background-color:%1}").arg(value);
+}
+
+Composition composeSkin(const QString &templateText, const QStringList &values)
+{
+    Composition result;
+    for (int i = 0; i < ColorRoleCount; ++i) {
+        result.accepted[i] = i < values.size() && isAcceptedColor(values.at(i));
+        result.anyAccepted = result.anyAccepted || result.accepted[i];
+    }
+
+    // Each accepted placeholder grows by four characters.
+    result.sheet.reserve(templateText.size() + templateText.size() / 24);
+    const QChar *text = templateText.constData();
+    const int size = templateText.size();
+    int copiedUpTo = 0;
+    for (int at = 0; at + 2 < size; ++at) {
+        if (text[at] != QLatin1Char('#') || text[at + 1] != QLatin1Char('C'))
+            continue;
+        const int role = text[at + 2].unicode() - '1';
+        if (role < 0 || role >= ColorRoleCount || !result.accepted[role])
+            continue;
+        result.sheet.append(text + copiedUpTo, at - copiedUpTo);
+        result.sheet.append(values.at(role));
+        copiedUpTo = at + 3;
+        at += 2;
+    }
+    result.sheet.append(text + copiedUpTo, size - copiedUpTo);
+    return result;
+}
+
+QColor skinPanelColor(const QString &sheet)
+{
+    QColor color;
+    color.setNamedColor(sheet.mid(20, 7));
+    return color;
+}
+
+void applySkin(const QString &sheet)
+{
+    QApplication::setPalette(QPalette(skinPanelColor(sheet)));
+    qApp->setStyleSheet(sheet);
+}
+
+QString decodeResourceText(const QByteArray &bytes)
+{
+    const int end = bytes.indexOf('\0');
+    return QString::fromLatin1(bytes.constData(), end < 0 ? bytes.size() : end);
+}
+
+QString decodeSkinFileText(const QByteArray &bytes)
+{
+    const int end = bytes.indexOf('\0');
+    return QString::fromUtf8(bytes.constData(), end < 0 ? bytes.size() : end);
+}
+
+std::optional<QStringList> parseColorTrailer(const QString &fileText)
+{
+    if (!fileText.contains(QLatin1Char('#')))
+        return std::nullopt;
+
+    // "TextColor:(.*)" with "." matching line breaks too and a greedy star:
+    // everything from the first key to the end of the text.
+    const int start = fileText.indexOf(QLatin1String("TextColor:"));
+    if (start < 0)
+        return std::nullopt;
+
+    QString trailer = fileText.mid(start);
+    trailer.remove(QLatin1String("\r\n"));
+    trailer.remove(QLatin1String("/*"));
+    trailer.replace(QLatin1String("*/"), QLatin1String(","));
+    for (const ColorRole &role : colorRoles)
+        trailer.remove(QLatin1String(role.key) + QLatin1Char(':'));
+    if (trailer.size() > 1)
+        trailer.chop(1);
+
+    const QStringList parts = trailer.split(QLatin1Char(','));
+    if (parts.size() != ColorRoleCount)
+        return std::nullopt;
+    return parts;
+}
