@@ -18,7 +18,16 @@ bool writeSkinFile(const QString &fileName, const QString &sheet, QString *error
 {
     QSaveFile file(fileName);
     const QByteArray bytes = skinFileBytes(sheet);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // Unbuffered, so that a short write (disk full, file size limit) shows in
+    // write()'s count: a buffered flush inside commit() can lose it. Writing
+    // on after a short write brings out the system's reason.
+    bool complete = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qint64 done = 0; complete && done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        complete = written > 0;
+        done += written;
+    }
+    if (complete && file.commit())
         return true;
     if (errorText)
         *errorText = file.errorString();
