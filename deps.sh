@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program and its tests need, if any is
+# missing. Sourced by run.sh and test.sh; needs root or sudo for apt-get.
+VANTU_PACKAGES=(
+    cmake g++ make
+    qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
+    fonts-wqy-microhei fonts-font-awesome
+)
+
+vantu_install_packages() {
+    local missing=()
+    for p in "${VANTU_PACKAGES[@]}" "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
