@@ -1,0 +1,80 @@
+// resgen: writes the generated part of the resource tree (style sheets,
+// skin files, images, icon) below the directory given on the command line.
+#include "images.h"
+#include "skintables.h"
+#include "stylerules.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        err << "usage: resgen OUTPUT_DIR\n"
+               "Writes qss/, image/*.png and main.ico below OUTPUT_DIR.\n";
+        return 2;
+    }
+    const QDir out(args.at(1));
+    int failures = 0;
+    auto write = [&](const QString &relative, const QByteArray &bytes) {
+        if (!writeFile(out.filePath(relative), bytes)) {
+            err << "resgen: cannot write " << out.filePath(relative) << '\n';
+            ++failures;
+        }
+    };
+
+    // Style sheets.
+    const QByteArray templ = templateText();
+    write(QStringLiteral("qss/template.css"), templ);
+    for (const TemplateSkin &skin : templateSkins()) {
+        TemplateVariant variant;
+        if (skin.style == QLatin1String("psblack") || skin.style == QLatin1String("flatwhite"))
+            variant.imageDir = skin.style;
+        if (skin.style == QLatin1String("flatwhite")) {
+            variant.editorSelectionBackground = QStringLiteral("#00BB9E");
+            variant.editorSelectionColor = QStringLiteral("#FFFFFF");
+        }
+        const QByteArray base = variant.imageDir == QLatin1String("common") ? templ : templateText(variant);
+        write(QStringLiteral("qss/%1.css").arg(skin.style), composeSkin(base, skin.colours));
+    }
+    for (const ClassicSkin &skin : classicSkins())
+        write(QStringLiteral("qss/%1.css").arg(skin.style), classicText(skin.slotColours));
+
+    // Image sets.
+    const struct { const char *dir; IndicatorColours colours; } sets[] = {
+        {"common", {QColor("#57595B"), QColor("#FFFFFF"), QColor("#B6B6B6")}},
+        {"flatwhite", {QColor("#57595B"), QColor("#FFFFFF"), QColor("#B6B6B6")}},
+        {"psblack", {QColor("#DCDCDC"), QColor("#444444"), QColor("#242424")}},
+        {"lightblue", {QColor("#386487"), QColor("#EAF7FF"), QColor("#C0DCF2")}},
+    };
+    for (const auto &set : sets)
+        for (const NamedImage &img : indicatorSet(set.colours))
+            write(QStringLiteral("qss/%1/%2").arg(QLatin1String(set.dir), img.name), pngBytes(img.image));
+    for (const NamedImage &img : classicSet())
+        write(QStringLiteral("qss/classic/") + img.name, pngBytes(img.image));
+    for (const NamedImage &img : applicationPictures())
+        write(QStringLiteral("image/") + img.name, pngBytes(img.image));
+    write(QStringLiteral("main.ico"), icoFile(applicationIcon()));
+
+    return failures == 0 ? 0 : 1;
+}
