@@ -8,17 +8,13 @@
 namespace {
 
 // Relative paths of the files below `root` that resgen is responsible for:
-// everything under qss/, the pictures under image/ and the icon.
+// the style sheets, the pictures and the icon.
 QStringList generatedFiles(const QString &root)
 {
     QStringList files;
-    QDirIterator it(root + QStringLiteral("/qss"), QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(root, {"*.css", "*.png", "*.ico"}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
         files << QDir(root).relativeFilePath(it.next());
-    for (const QString &png : QDir(root + QStringLiteral("/image")).entryList({"*.png"}, QDir::Files))
-        files << QStringLiteral("image/") + png;
-    if (QFile::exists(root + QStringLiteral("/main.ico")))
-        files << QStringLiteral("main.ico");
     files.sort();
     return files;
 }
