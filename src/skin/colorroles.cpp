@@ -1,6 +1,7 @@
 #include "colorroles.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPalette>
 
 const std::array<ColorRole, ColorRoleCount> colorRoles = {{
@@ -59,10 +60,37 @@ QColor skinPanelColor(const QString &sheet)
     return color;
 }
 
+namespace {
+
+// Swallows the style-change notices of the intermediate, unstyled state: the
+// widgets get them again, with the final style, a moment later.
+class StyleChangeSink : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::StyleChange; }
+};
+
+} // namespace
+
+void restyleApplication(const QString &sheet)
+{
+    // Replacing one application style sheet by another makes Qt re-polish
+    // each widget once for itself and once more for every ancestor. Going
+    // through an empty sheet instead has Qt set up a fresh style-sheet style
+    // and polish every widget exactly once, with the same end result.
+    if (!sheet.isEmpty() && !qApp->styleSheet().isEmpty()) {
+        StyleChangeSink sink;
+        qApp->installEventFilter(&sink);
+        qApp->setStyleSheet(QString());
+        qApp->removeEventFilter(&sink);
+    }
+    qApp->setStyleSheet(sheet);
+}
+
 void applySkin(const QString &sheet)
 {
     QApplication::setPalette(QPalette(skinPanelColor(sheet)));
-    qApp->setStyleSheet(sheet);
+    restyleApplication(sheet);
 }
 
 QString decodeResourceText(const QByteArray &bytes)

@@ -294,8 +294,11 @@ void ZavoCreator::composeStyle(bool storeOnly)
     const Composition composition = composeSkin(templateSheet, values);
     const auto buttons = colorButtons(ui);
     for (int i = 0; i < ColorRoleCount; ++i) {
-        if (composition.accepted[i])
-            buttons[i]->setStyleSheet(swatchStyleSheet(values.at(i)));
+        // Setting a button's style sheet re-polishes it even when the text
+        // is the same; a keystroke changes one swatch at most.
+        const QString swatch = swatchStyleSheet(values.at(i));
+        if (composition.accepted[i] && buttons[i]->styleSheet() != swatch)
+            buttons[i]->setStyleSheet(swatch);
     }
     if (!composition.anyAccepted)
         return;
