@@ -1,7 +1,12 @@
-// Prints how long the program's restyling takes on the full window under
-// the current platform (run with QT_QPA_PLATFORM=offscreen), next to the
-// floor: the same palette and style sheet set by plain Qt calls on the same
-// window. Not a test: it prints figures and never fails on a slow machine.
+// Prints how long the program's restyling and start-up take, next to the
+// floor the same Qt work sets: a plain setPalette + setStyleSheet of the
+// same text on the same window, and a bare QMainWindow process. Run with
+// QT_QPA_PLATFORM=offscreen. Not a test: it prints figures and ratios and
+// never fails on a slow machine.
+//
+//   bench_restyle [runs]        all figures
+//   bench_restyle --child app   (internal) start the program, quit at first paint
+//   bench_restyle --child bare  (internal) the same for a bare QMainWindow
 #include "colorroles.h"
 #include "skincatalogue.h"
 #include "zavocreatorprobe.h"
@@ -9,14 +14,26 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
 #include <vector>
 
+#include <sys/resource.h>
+
 namespace {
 
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Each step, and the repainting it leaves to the event loop.
 double medianMs(int runs, const std::function<void(int)> &step)
 {
     std::vector<double> times;
@@ -27,13 +44,70 @@ double medianMs(int runs, const std::function<void(int)> &step)
         QCoreApplication::processEvents();
         times.push_back(timer.nsecsElapsed() / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return median(times);
 }
 
-QString templateText()
+// Quits the application once the watched window has painted.
+class FirstPaint : public QObject
 {
-    QFile file(QStringLiteral(":/qss/template.css"));
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+};
+
+int runChild(int argc, char *argv[], bool program)
+{
+    QApplication app(argc, argv);
+    FirstPaint firstPaint;
+    std::unique_ptr<QMainWindow> window;
+    if (program) {
+        // As main() does.
+        QApplication::setFont(QFont(QStringLiteral("Microsoft Yahei"), 9));
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/main.ico")));
+        window = std::make_unique<ZavoCreator>();
+        window->setWindowTitle(QStringLiteral("Vantu皮肤生成器"));
+    } else {
+        window = std::make_unique<QMainWindow>();
+    }
+    window->installEventFilter(&firstPaint);
+    window->show();
+    const int result = app.exec();
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    QTextStream(stdout) << usage.ru_maxrss << '\n';
+    return result;
+}
+
+struct ProcessFigures
+{
+    double ms;
+    double peakMb;
+};
+
+ProcessFigures startUp(const QString &self, const QString &kind, int runs)
+{
+    std::vector<double> times;
+    double peakKb = 0;
+    for (int i = 0; i < runs; ++i) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::SeparateChannels);
+        QElapsedTimer timer;
+        timer.start();
+        child.start(self, {QStringLiteral("--child"), kind});
+        child.waitForFinished(60000);
+        times.push_back(timer.nsecsElapsed() / 1e6);
+        peakKb = std::max(peakKb, child.readAllStandardOutput().trimmed().toDouble());
+    }
+    return {median(times), peakKb / 1024};
+}
+
+QString resourceText(const QString &path)
+{
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? decodeResourceText(file.readAll()) : QString();
 }
 
@@ -41,45 +115,74 @@ QString templateText()
 
 int main(int argc, char *argv[])
 {
+    if (argc == 3 && qstrcmp(argv[1], "--child") == 0)
+        return runChild(argc, argv, qstrcmp(argv[2], "app") == 0);
+
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Microsoft Yahei"), 9));
     QTextStream out(stdout);
-    const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 15;
+    const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 21;
 
-    const double startUp = medianMs(std::max(3, runs / 3), [](int) {
-        ZavoCreator window;
-        window.show();
-        QCoreApplication::processEvents();
-    });
+    const ProcessFigures program = startUp(QCoreApplication::applicationFilePath(), QStringLiteral("app"), 7);
+    const ProcessFigures bare = startUp(QCoreApplication::applicationFilePath(), QStringLiteral("bare"), 7);
 
     ZavoCreator window;
     window.show();
     QCoreApplication::processEvents();
-    QLineEdit *border = ZavoCreatorProbe::ui(window)->txtBorderColor;
-    const QStringList values {QStringLiteral("#123456"), QStringLiteral("#654321")};
+    Ui::ZavoCreator *ui = ZavoCreatorProbe::ui(window);
 
-    const double keystroke = medianMs(runs, [&](int i) { border->setText(values[i % 2]); });
-
-    const QString names[] {QString::fromUtf8("紫色"), QString::fromUtf8("白色扁平")};
-    const double skinSwitch = medianMs(runs, [&](int i) { ZavoCreatorProbe::changeStyle(window, names[i % 2]); });
-
+    // Two skins that differ in one colour, as two keystrokes make them.
+    const QString templateText = resourceText(QStringLiteral(":/qss/template.css"));
     QStringList colors = findSkin(defaultSkinName())->colors;
+    const QStringList borders {QStringLiteral("#123456"), QStringLiteral("#654321")};
     QStringList sheets;
-    for (const QString &value : values) {
-        colors[2] = value;
-        sheets << composeSkin(templateText(), colors).sheet;
+    for (const QString &border : borders) {
+        colors[2] = border;
+        sheets << composeSkin(templateText, colors).sheet;
     }
-    const double floor = medianMs(runs, [&](int i) {
+    const auto plainApply = [&](int i) {
         QApplication::setPalette(QPalette(skinPanelColor(sheets[i % 2])));
         qApp->setStyleSheet(sheets[i % 2]);
-    });
+    };
 
-    out << "runs per figure (median): " << runs << '\n'
-        << "start-up to first show:        " << startUp << " ms\n"
-        << "keystroke recompose + apply:   " << keystroke << " ms\n"
-        << "skin switch (changeStyle):     " << skinSwitch << " ms\n"
-        << "floor: setPalette+setStyleSheet " << floor << " ms\n"
-        << "keystroke / floor:             " << keystroke / floor << '\n'
-        << "skin switch / floor:           " << skinSwitch / floor << '\n';
+    // Two saved skins whose every colour differs, so that opening one
+    // changes all eight fields and applies once.
+    QTemporaryDir dir;
+    QStringList files;
+    for (const char *name : {"紫色", "深蓝色"}) {
+        files << dir.filePath(QString::number(files.size()) + QStringLiteral(".css"));
+        QFile file(files.last());
+        if (!file.open(QIODevice::WriteOnly))
+            return 1;
+        file.write(composeSkin(templateText, findSkin(QString::fromUtf8(name))->colors).sheet.toUtf8());
+    }
+
+    const QString names[] {QString::fromUtf8("紫色"), QString::fromUtf8("白色扁平")};
+    double keystroke = 0, open = 0, skinSwitch = 0, floor = 0;
+    // Interleaved rounds, so that a busy moment of the machine touches all
+    // figures alike.
+    std::vector<double> k, o, s, f;
+    for (int round = 0; round < 3; ++round) {
+        f.push_back(medianMs(runs, plainApply));
+        k.push_back(medianMs(runs, [&](int i) { ui->txtBorderColor->setText(borders[i % 2]); }));
+        o.push_back(medianMs(runs, [&](int i) { ZavoCreatorProbe::openSkinFile(window, files[i % 2]); }));
+        s.push_back(medianMs(std::max(3, runs / 3), [&](int i) { ZavoCreatorProbe::changeStyle(window, names[i % 2]); }));
+    }
+    floor = median(f);
+    keystroke = median(k);
+    open = median(o);
+    skinSwitch = median(s);
+
+    out.setRealNumberNotation(QTextStream::FixedNotation);
+    out.setRealNumberPrecision(2);
+    out << "runs per figure: " << runs << " x 3 rounds (median)\n"
+        << "floor, setPalette + setStyleSheet: " << floor << " ms\n"
+        << "keystroke, recompose + apply:      " << keystroke << " ms   ratio " << keystroke / floor << '\n'
+        << "open a skin file:                  " << open << " ms   ratio " << open / floor << '\n'
+        << "skin switch (changeStyle):         " << skinSwitch << " ms   ratio " << skinSwitch / floor << '\n'
+        << "start-up to first paint:           " << program.ms << " ms, bare QMainWindow " << bare.ms
+        << " ms   ratio " << program.ms / bare.ms << '\n'
+        << "peak memory:                       " << program.peakMb << " MB, bare QMainWindow " << bare.peakMb
+        << " MB\n";
     return 0;
 }

@@ -20,6 +20,7 @@ public:
     static bool autoApply(const ZavoCreator &w) { return w.autoApply; }
     static void composeStyle(ZavoCreator &w, bool storeOnly) { w.composeStyle(storeOnly); }
     static void changeStyle(ZavoCreator &w, const QString &name) { w.changeStyle(name); }
+    static void openSkinFile(ZavoCreator &w, const QString &fileName) { w.openSkinFile(fileName); }
 
     static std::array<QLineEdit *, 8> fields(ZavoCreator &w)
     {

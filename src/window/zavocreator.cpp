@@ -250,9 +250,12 @@ void ZavoCreator::on_btnOpen_clicked()
 {
     const QString fileName = QFileDialog::getOpenFileName(this, QStringLiteral("open"), QStringLiteral("../"),
                                                           QStringLiteral("CSS(*.css)"));
-    if (fileName.isEmpty())
-        return;
+    if (!fileName.isEmpty())
+        openSkinFile(fileName);
+}
 
+void ZavoCreator::openSkinFile(const QString &fileName)
+{
     QString text;
     QString error;
     switch (readSkinFile(fileName, &text, &error)) {

@@ -60,6 +60,8 @@ private:
 
     void composeStyle(bool storeOnly);
     void changeStyle(QString name);
+    // Open's work once a file is chosen: show it, load its colours.
+    void openSkinFile(const QString &fileName);
 
     Ui::ZavoCreator *ui;
     QString templateSheet;
