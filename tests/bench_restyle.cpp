@@ -1,12 +1,9 @@
 // Prints how long the program's restyling and start-up take, next to the
 // floor the same Qt work sets: a plain setPalette + setStyleSheet of the
-// same text on the same window, and a bare QMainWindow process. Run with
-// QT_QPA_PLATFORM=offscreen. Not a test: it prints figures and ratios and
-// never fails on a slow machine.
-//
-//   bench_restyle [runs]        all figures
-//   bench_restyle --child app   (internal) start the program, quit at first paint
-//   bench_restyle --child bare  (internal) the same for a bare QMainWindow
+// same text on the same window, and a bare QMainWindow process (both
+// started through start_and_close). Run with QT_QPA_PLATFORM=offscreen.
+// Not a test: it prints figures and ratios and never fails on a slow
+// machine. Argument: the number of runs per figure.
 #include "colorroles.h"
 #include "skincatalogue.h"
 #include "zavocreatorprobe.h"
@@ -17,13 +14,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QTimer>
 
 #include <algorithm>
 #include <functional>
 #include <vector>
-
-#include <sys/resource.h>
 
 namespace {
 
@@ -47,48 +41,13 @@ double medianMs(int runs, const std::function<void(int)> &step)
     return median(times);
 }
 
-// Quits the application once the watched window has painted.
-class FirstPaint : public QObject
-{
-public:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return false;
-    }
-};
-
-int runChild(int argc, char *argv[], bool program)
-{
-    QApplication app(argc, argv);
-    FirstPaint firstPaint;
-    std::unique_ptr<QMainWindow> window;
-    if (program) {
-        // As main() does.
-        QApplication::setFont(QFont(QStringLiteral("Microsoft Yahei"), 9));
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/main.ico")));
-        window = std::make_unique<ZavoCreator>();
-        window->setWindowTitle(QStringLiteral("Vantu皮肤生成器"));
-    } else {
-        window = std::make_unique<QMainWindow>();
-    }
-    window->installEventFilter(&firstPaint);
-    window->show();
-    const int result = app.exec();
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    QTextStream(stdout) << usage.ru_maxrss << '\n';
-    return result;
-}
-
 struct ProcessFigures
 {
     double ms;
     double peakMb;
 };
 
-ProcessFigures startUp(const QString &self, const QString &kind, int runs)
+ProcessFigures startUp(const QStringList &arguments, int runs)
 {
     std::vector<double> times;
     double peakKb = 0;
@@ -97,7 +56,7 @@ ProcessFigures startUp(const QString &self, const QString &kind, int runs)
         child.setProcessChannelMode(QProcess::SeparateChannels);
         QElapsedTimer timer;
         timer.start();
-        child.start(self, {QStringLiteral("--child"), kind});
+        child.start(QStringLiteral(START_AND_CLOSE), arguments);
         child.waitForFinished(60000);
         times.push_back(timer.nsecsElapsed() / 1e6);
         peakKb = std::max(peakKb, child.readAllStandardOutput().trimmed().toDouble());
@@ -115,16 +74,13 @@ QString resourceText(const QString &path)
 
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && qstrcmp(argv[1], "--child") == 0)
-        return runChild(argc, argv, qstrcmp(argv[2], "app") == 0);
-
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Microsoft Yahei"), 9));
     QTextStream out(stdout);
     const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 21;
 
-    const ProcessFigures program = startUp(QCoreApplication::applicationFilePath(), QStringLiteral("app"), 7);
-    const ProcessFigures bare = startUp(QCoreApplication::applicationFilePath(), QStringLiteral("bare"), 7);
+    const ProcessFigures program = startUp({}, 7);
+    const ProcessFigures bare = startUp({QStringLiteral("--bare")}, 7);
 
     ZavoCreator window;
     window.show();

@@ -1,0 +1,61 @@
+// libFuzzer target for the path a skin file takes when the user opens it:
+// decoding up to the first zero byte, the colour-trailer parse, and the
+// composition of the template with the parsed parts. Also checks that a
+// skin whose eight colours are plain names survives a save and a re-open.
+#include "colorroles.h"
+#include "skinfile.h"
+
+#include <QFile>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+QString templateText;
+
+bool plainName(const QString &value)
+{
+    for (const QChar c : value) {
+        if (c != QLatin1Char('#') && !(c.unicode() < 128 && c.isLetterOrNumber()))
+            return false;
+    }
+    return isAcceptedColor(value);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    QFile file(QStringLiteral(":/qss/template.css"));
+    if (!file.open(QIODevice::ReadOnly))
+        std::abort();
+    templateText = decodeResourceText(file.readAll());
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
+    skinPanelColor(decodeResourceText(bytes));
+
+    const QString text = decodeSkinFileText(bytes);
+    const std::optional<QStringList> parts = parseColorTrailer(text);
+    if (!parts)
+        return 0;
+    if (parts->size() != ColorRoleCount)
+        std::abort();
+
+    const Composition composition = composeSkin(templateText, *parts);
+    skinPanelColor(composition.sheet);
+
+    bool allPlain = true;
+    for (const QString &part : *parts)
+        allPlain = allPlain && plainName(part);
+    if (allPlain) {
+        const QString reopened = decodeSkinFileText(skinFileBytes(composition.sheet));
+        if (parseColorTrailer(reopened) != parts)
+            std::abort();
+    }
+    return 0;
+}
