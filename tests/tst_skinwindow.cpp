@@ -122,6 +122,7 @@ private slots:
     void cancelledSaveStillShowsTheComposition();
     void failedSaveWarnsAndKeepsTheOldFile();
     void oversizedFileIsRefused();
+    void unreadableFileIsReported();
 
 private:
     void save(const QString &fileName);
@@ -601,6 +602,22 @@ void SkinWindowTest::oversizedFileIsRefused()
     QVERIFY(warning.contains(QDir::toNativeSeparators(name)));
     QCOMPARE(P::ui(*window)->txtMain->toPlainText(), QStringLiteral("before"));
     QFile::remove(name);
+}
+
+void SkinWindowTest::unreadableFileIsReported()
+{
+    // The file chosen in the dialog is gone by the time it is read.
+    const QString name = dir.filePath(QStringLiteral("gone.css"));
+    P::ui(*window)->txtMain->setPlainText(QStringLiteral("before"));
+    QString warning;
+    auto sawWarning = whenModal<QMessageBox>([&warning](QMessageBox *box) {
+        warning = box->text();
+        box->accept();
+    });
+    P::openSkinFile(*window, name);
+    QVERIFY(*sawWarning);
+    QVERIFY(warning.contains(QDir::toNativeSeparators(name)));
+    QCOMPARE(P::ui(*window)->txtMain->toPlainText(), QStringLiteral("before"));
 }
 
 int main(int argc, char *argv[])
