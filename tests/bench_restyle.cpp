@@ -64,12 +64,6 @@ ProcessFigures startUp(const QStringList &arguments, int runs)
     return {median(times), peakKb / 1024};
 }
 
-QString resourceText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? decodeResourceText(file.readAll()) : QString();
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -88,7 +82,7 @@ int main(int argc, char *argv[])
     Ui::ZavoCreator *ui = ZavoCreatorProbe::ui(window);
 
     // Two skins that differ in one colour, as two keystrokes make them.
-    const QString templateText = resourceText(QStringLiteral(":/qss/template.css"));
+    const QString templateText = readResourceText(QStringLiteral(":/qss/template.css"));
     QStringList colors = findSkin(defaultSkinName())->colors;
     const QStringList borders {QStringLiteral("#123456"), QStringLiteral("#654321")};
     QStringList sheets;

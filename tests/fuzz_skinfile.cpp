@@ -5,8 +5,6 @@
 #include "colorroles.h"
 #include "skinfile.h"
 
-#include <QFile>
-
 #include <cstdint>
 #include <cstdlib>
 
@@ -27,10 +25,10 @@ bool plainName(const QString &value)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    QFile file(QStringLiteral(":/qss/template.css"));
-    if (!file.open(QIODevice::ReadOnly))
+    bool opened = false;
+    templateText = readResourceText(QStringLiteral(":/qss/template.css"), &opened);
+    if (!opened)
         std::abort();
-    templateText = decodeResourceText(file.readAll());
     return 0;
 }
 

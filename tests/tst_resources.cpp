@@ -80,12 +80,6 @@ QString sheetPath(const QString &style)
     return QStringLiteral(":/qss/%1.css").arg(style);
 }
 
-QString resourceText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? decodeResourceText(file.readAll()) : QString();
-}
-
 // Rules of a style sheet in a whitespace-free form: comments removed, split
 // at '}', blanks collapsed and dropped beside punctuation.
 QStringList normalisedRules(QString text)
@@ -102,7 +96,7 @@ QStringList normalisedRules(QString text)
 
 QStringList trailerOf(const QString &style)
 {
-    return parseColorTrailer(resourceText(sheetPath(style))).value_or(QStringList());
+    return parseColorTrailer(readResourceText(sheetPath(style))).value_or(QStringList());
 }
 
 } // namespace
@@ -171,7 +165,7 @@ void ResourcesTest::templateFormSkins()
     const std::optional<QStringList> colours = parseColorTrailer(text);
     QVERIFY(colours);
 
-    Composition expected = composeSkin(resourceText(kTemplate), *colours);
+    Composition expected = composeSkin(readResourceText(kTemplate), *colours);
     // psblack and flatwhite take their images from their own directories,
     // and flatwhite's editors select in HighColor on white.
     if (style == "psblack" || style == "flatwhite")
@@ -204,7 +198,7 @@ void ResourcesTest::classicSkins()
     for (int k = 1; k <= 23; ++k)
         ruleSet.replace(QStringLiteral("<%1>").arg(k), slotColours.at(k - 1));
 
-    const QString text = resourceText(sheetPath(QString::fromLatin1(QTest::currentDataTag())));
+    const QString text = readResourceText(sheetPath(QString::fromLatin1(QTest::currentDataTag())));
     const QStringList expected = normalisedRules(ruleSet);
     const QStringList actual = normalisedRules(text);
     QCOMPARE(actual.size(), 77);
@@ -229,7 +223,7 @@ void ResourcesTest::resourcesOpen()
     for (const QString &sheet : sheets) {
         QCOMPARE(QResource(":/qss/" + sheet).compressionAlgorithm(), QResource::ZlibCompression);
         static const QRegularExpression url(QStringLiteral("url\\(([^)]*)\\)"));
-        for (auto it = url.globalMatch(resourceText(":/qss/" + sheet)); it.hasNext();) {
+        for (auto it = url.globalMatch(readResourceText(":/qss/" + sheet)); it.hasNext();) {
             const QString image = it.next().captured(1);
             QVERIFY2(!QImage(image).isNull(), qPrintable(sheet + " names a missing " + image));
         }
@@ -253,7 +247,7 @@ void ResourcesTest::catalogueAgreesWithFiles()
     QStringList equal;
     for (const SkinEntry &entry : skinCatalogue()) {
         QCOMPARE(QFile::exists(sheetPath(entry.styleName)), entry.styleName != "blackwhite");
-        const QString text = resourceText(sheetPath(entry.styleName));
+        const QString text = readResourceText(sheetPath(entry.styleName));
         // Classic files start with the entry's PanelColor, except black's.
         if (!text.isEmpty() && !kTemplateForm.contains(entry.styleName))
             QCOMPARE(text.mid(20, 7) == entry.colors.at(1), entry.styleName != "black");

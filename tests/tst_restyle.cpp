@@ -54,18 +54,12 @@ void applyPlainly(const QString &sheet)
     qApp->setStyleSheet(sheet);
 }
 
-QString resourceText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? decodeResourceText(file.readAll()) : QString();
-}
-
 QString composedSkin(const char *name, int role = -1, const QString &value = QString())
 {
     QStringList colors = findSkin(QString::fromUtf8(name))->colors;
     if (role >= 0)
         colors[role] = value;
-    return composeSkin(resourceText(QStringLiteral(":/qss/template.css")), colors).sheet;
+    return composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), colors).sheet;
 }
 
 } // namespace
@@ -114,8 +108,8 @@ void RestyleTest::sameResultAsThePlainPath_data()
     QTest::addColumn<QString>("after");
     QTest::newRow("one keystroke") << composedSkin("白色扁平") << composedSkin("白色扁平", 2, QStringLiteral("#123456"));
     QTest::newRow("light to dark") << composedSkin("白色扁平") << composedSkin("深黑色");
-    QTest::newRow("to a finished file") << composedSkin("紫色") << resourceText(QStringLiteral(":/qss/psblack.css"));
-    QTest::newRow("classic skin") << composedSkin("黄色") << resourceText(QStringLiteral(":/qss/blue.css"));
+    QTest::newRow("to a finished file") << composedSkin("紫色") << readResourceText(QStringLiteral(":/qss/psblack.css"));
+    QTest::newRow("classic skin") << composedSkin("黄色") << readResourceText(QStringLiteral(":/qss/blue.css"));
     QTest::newRow("rejected panel colour") << composedSkin("银色") << composedSkin("银色", 1, QStringLiteral("#FFF"));
 }
 

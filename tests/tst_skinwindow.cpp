@@ -21,22 +21,14 @@ using P = ZavoCreatorProbe;
 
 namespace {
 
-QString resourceText(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return decodeResourceText(file.readAll());
-}
-
 QString templateText()
 {
-    return resourceText(QStringLiteral(":/qss/template.css"));
+    return readResourceText(QStringLiteral(":/qss/template.css"));
 }
 
 QString finishedSkin(const SkinEntry &skin)
 {
-    return resourceText(QStringLiteral(":/qss/%1.css").arg(skin.styleName));
+    return readResourceText(QStringLiteral(":/qss/%1.css").arg(skin.styleName));
 }
 
 const SkinEntry &skinNamed(const char *name)
@@ -470,7 +462,7 @@ void SkinWindowTest::openOfFilesWithoutAUsableTrailer_data()
     const QByteArray good = composed(skinNamed("紫色").colors).toUtf8();
     QByteArray lf = good;
     lf.replace("\r\n", "\n");
-    QByteArray classic = resourceText(QStringLiteral(":/qss/black.css")).toLatin1();
+    QByteArray classic = readResourceText(QStringLiteral(":/qss/black.css")).toLatin1();
 
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("bare LF") << lf;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QPalette>
 
 const std::array<ColorRole, ColorRoleCount> colorRoles = {{
@@ -97,6 +98,15 @@ QString decodeResourceText(const QByteArray &bytes)
 {
     const int end = bytes.indexOf('\0');
     return QString::fromLatin1(bytes.constData(), end < 0 ? bytes.size() : end);
+}
+
+QString readResourceText(const QString &path, bool *opened)
+{
+    QFile file(path);
+    const bool ok = file.open(QIODevice::ReadOnly);
+    if (opened)
+        *opened = ok;
+    return ok ? decodeResourceText(file.readAll()) : QString();
 }
 
 QString decodeSkinFileText(const QByteArray &bytes)

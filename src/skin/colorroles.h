@@ -60,6 +60,10 @@ void applySkin(const QString &sheet);
 // up to the first zero byte.
 QString decodeResourceText(const QByteArray &bytes);
 
+// Reads a resource text such as ":/qss/template.css"; a null text, and
+// `opened` false if asked, when it does not open.
+QString readResourceText(const QString &path, bool *opened = nullptr);
+
 // Skin files opened by the user: UTF-8, up to the first zero byte.
 QString decodeSkinFileText(const QByteArray &bytes);
 

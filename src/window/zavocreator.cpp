@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QScreen>
@@ -31,15 +30,6 @@ std::array<QPushButton *, ColorRoleCount> colorButtons(const Ui::ZavoCreator *ui
     return {ui->btnTextColor, ui->btnPanelColor, ui->btnBorderColor,
             ui->btnNormalColorStart, ui->btnNormalColorEnd,
             ui->btnDarkColorStart, ui->btnDarkColorEnd, ui->btnHighColor};
-}
-
-QString readResourceText(const QString &path, bool *opened = nullptr)
-{
-    QFile file(path);
-    const bool ok = file.open(QIODevice::ReadOnly);
-    if (opened)
-        *opened = ok;
-    return ok ? decodeResourceText(file.readAll()) : QString();
 }
 
 // Picks a colour for one role: the dialog always starts on pure green, and
