@@ -14,6 +14,7 @@ namespace {
 struct WidgetState
 {
     QString name;
+    QString sheet;
     QPalette palette;
     QFont font;
     QSize minimum;
@@ -22,7 +23,7 @@ struct WidgetState
     bool autoFill;
     bool operator==(const WidgetState &o) const
     {
-        return name == o.name && palette == o.palette && font == o.font && minimum == o.minimum
+        return name == o.name && sheet == o.sheet && palette == o.palette && font == o.font && minimum == o.minimum
             && maximum == o.maximum && hover == o.hover && autoFill == o.autoFill;
     }
 };
@@ -42,7 +43,7 @@ QVector<WidgetState> widgetStates(QWidget *window)
     for (QWidget *w : all) {
         if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
             continue;
-        states.append({describe(w), w->palette(), w->font(), w->minimumSize(), w->maximumSize(),
+        states.append({describe(w), w->styleSheet(), w->palette(), w->font(), w->minimumSize(), w->maximumSize(),
                        w->testAttribute(Qt::WA_Hover), w->autoFillBackground()});
     }
     return states;

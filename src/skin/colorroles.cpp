@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QFile>
 #include <QPalette>
+#include <QVector>
+#include <QWidget>
 
 const std::array<ColorRole, ColorRoleCount> colorRoles = {{
     {"TextColor", "txtTextColor", "btnTextColor", "#C1"},
@@ -75,17 +77,37 @@ public:
 
 void restyleApplication(const QString &sheet)
 {
+    if (sheet.isEmpty() || qApp->styleSheet().isEmpty()) {
+        qApp->setStyleSheet(sheet);
+        return;
+    }
+
     // Replacing one application style sheet by another makes Qt re-polish
     // each widget once for itself and once more for every ancestor. Going
     // through an empty sheet instead has Qt set up a fresh style-sheet style
     // and polish every widget exactly once, with the same end result.
-    if (!sheet.isEmpty() && !qApp->styleSheet().isEmpty()) {
-        StyleChangeSink sink;
-        qApp->installEventFilter(&sink);
-        qApp->setStyleSheet(QString());
-        qApp->removeEventFilter(&sink);
+    //
+    // Containers with a style sheet of their own are the exception: Qt
+    // re-polishes their subtrees once per level on every change of the
+    // application sheet. They are taken out for the change and given their
+    // sheets back afterwards, which restyles each subtree once.
+    QVector<QPair<QWidget *, QString>> ownSheets;
+    const QWidgetList widgets = QApplication::allWidgets();
+    for (QWidget *widget : widgets) {
+        if (!widget->styleSheet().isEmpty() && widget->findChild<QWidget *>())
+            ownSheets.append({widget, widget->styleSheet()});
     }
+
+    StyleChangeSink sink;
+    qApp->installEventFilter(&sink);
+    for (const auto &own : qAsConst(ownSheets))
+        own.first->setStyleSheet(QString());
+    qApp->setStyleSheet(QString());
+    qApp->removeEventFilter(&sink);
+
     qApp->setStyleSheet(sheet);
+    for (auto own = ownSheets.crbegin(); own != ownSheets.crend(); ++own)
+        own->first->setStyleSheet(own->second);
 }
 
 void applySkin(const QString &sheet)
