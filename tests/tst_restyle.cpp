@@ -23,8 +23,8 @@ struct WidgetState
     bool autoFill;
     bool operator==(const WidgetState &o) const
     {
-        return name == o.name && sheet == o.sheet && palette == o.palette && font == o.font && minimum == o.minimum
-            && maximum == o.maximum && hover == o.hover && autoFill == o.autoFill;
+        return name == o.name && sheet == o.sheet && palette == o.palette && font == o.font
+            && minimum == o.minimum && maximum == o.maximum && hover == o.hover && autoFill == o.autoFill;
     }
 };
 
@@ -43,8 +43,8 @@ QVector<WidgetState> widgetStates(QWidget *window)
     for (QWidget *w : all) {
         if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
             continue;
-        states.append({describe(w), w->styleSheet(), w->palette(), w->font(), w->minimumSize(), w->maximumSize(),
-                       w->testAttribute(Qt::WA_Hover), w->autoFillBackground()});
+        states.append({describe(w), w->styleSheet(), w->palette(), w->font(), w->minimumSize(),
+                       w->maximumSize(), w->testAttribute(Qt::WA_Hover), w->autoFillBackground()});
     }
     return states;
 }
