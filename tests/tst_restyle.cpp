@@ -4,6 +4,7 @@
 // pixels on every page and the same style-derived state on every widget,
 // shown or hidden.
 #include "colorroles.h"
+#include "skinapply.h"
 #include "skincatalogue.h"
 #include "zavocreatorprobe.h"
 

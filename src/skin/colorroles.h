@@ -49,13 +49,6 @@ Composition composeSkin(const QString &templateText, const QStringList &values);
 // a colour name).
 QColor skinPanelColor(const QString &sheet);
 
-// Makes `sheet` the application style sheet, restyling every widget once.
-void restyleApplication(const QString &sheet);
-
-// Installs the palette built from the skin's panel colour and then the skin
-// as the application style sheet, in that order.
-void applySkin(const QString &sheet);
-
 // Resource texts (template, finished skins): one character per byte,
 // up to the first zero byte.
 QString decodeResourceText(const QByteArray &bytes);

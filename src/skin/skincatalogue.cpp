@@ -52,6 +52,42 @@ const SkinEntry *findSkin(const QString &displayName)
     return nullptr;
 }
 
+const QVector<SkinEntry> &templateFormSkins()
+{
+    static const QVector<SkinEntry> skins = [] {
+        // Most files carry their catalogue entry's colours. "pureblack" and
+        // "lightbrown" carry those of "black" and "brown", whose own files
+        // are classic-form; "softgreen" keeps colours of its own.
+        const struct { const char *style; const char *from; } files[] = {
+            {"blackblue", "blackblue"}, {"darkblack", "darkblack"}, {"darkblue", "darkblue"},
+            {"darkgray", "darkgray"}, {"flatblack", "flatblack"}, {"flatblue", "flatblue"},
+            {"lightblack", "lightblack"}, {"lightbrown", "brown"}, {"lightgray", "lightgray"},
+            {"pureblack", "black"}, {"purple", "purple"}, {"silvery", "silvery"},
+            {"softgreen", nullptr}, {"videoblack", "videoblack"}, {"yellow", "yellow"},
+            {"psblack", "psblack"}, {"flatwhite", "flatwhite"},
+        };
+        QVector<SkinEntry> out;
+        for (const auto &file : files) {
+            SkinEntry skin = file.from ? *findStyle(QLatin1String(file.from))
+                                       : entry("", "", {"#000000", "#FFFAE8", "#B2B6B9", "#FFFEFA",
+                                                        "#FFFAE8", "#EBEBEB", "#EBEBEB", "#00BB9E"});
+            skin.styleName = QLatin1String(file.style);
+            out.append(skin);
+        }
+        return out;
+    }();
+    return skins;
+}
+
+const SkinEntry *findStyle(const QString &styleName)
+{
+    for (const SkinEntry &skin : skinCatalogue()) {
+        if (skin.styleName == styleName)
+            return &skin;
+    }
+    return nullptr;
+}
+
 QString defaultSkinName()
 {
     return QString::fromUtf8("白色扁平");

@@ -22,6 +22,14 @@ const QVector<SkinEntry> &skinCatalogue();
 // blanks count), or null.
 const SkinEntry *findSkin(const QString &displayName);
 
+// The catalogue entry with that style name, or null.
+const SkinEntry *findStyle(const QString &styleName);
+
+// The finished template-form skin files ":/qss/<style>.css", each the
+// template with its eight colours put in. The other seven finished files are
+// classic-form and carry no colours.
+const QVector<SkinEntry> &templateFormSkins();
+
 // The skin the program starts with.
 QString defaultSkinName();
 

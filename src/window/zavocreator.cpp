@@ -3,6 +3,7 @@
 
 #include "colorroles.h"
 #include "previewcontent.h"
+#include "skinapply.h"
 #include "skincatalogue.h"
 #include "skinfile.h"
 

@@ -1,13 +1,18 @@
 // resgen: writes the generated part of the resource tree (style sheets,
 // skin files, images, icon) below the directory given on the command line.
-#include "images.h"
+#include "colorroles.h"
+#include "pictures.h"
+#include "skincatalogue.h"
+#include "skinimages.h"
 #include "skintables.h"
 #include "stylerules.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QTextStream>
 
 namespace {
@@ -46,16 +51,17 @@ int main(int argc, char *argv[])
     // Style sheets.
     const QByteArray templ = templateText();
     write(QStringLiteral("qss/template.css"), templ);
-    for (const TemplateSkin &skin : templateSkins()) {
+    for (const SkinEntry &skin : templateFormSkins()) {
         TemplateVariant variant;
-        if (skin.style == QLatin1String("psblack") || skin.style == QLatin1String("flatwhite"))
-            variant.imageDir = skin.style;
-        if (skin.style == QLatin1String("flatwhite")) {
+        if (skin.styleName == QLatin1String("psblack") || skin.styleName == QLatin1String("flatwhite"))
+            variant.imageDir = skin.styleName;
+        if (skin.styleName == QLatin1String("flatwhite")) {
             variant.editorSelectionBackground = QStringLiteral("#00BB9E");
             variant.editorSelectionColor = QStringLiteral("#FFFFFF");
         }
         const QByteArray base = variant.imageDir == QLatin1String("common") ? templ : templateText(variant);
-        write(QStringLiteral("qss/%1.css").arg(skin.style), composeSkin(base, skin.colours));
+        const Composition composed = composeSkin(QString::fromLatin1(base), skin.colors);
+        write(QStringLiteral("qss/%1.css").arg(skin.styleName), composed.sheet.toLatin1());
     }
     for (const ClassicSkin &skin : classicSkins())
         write(QStringLiteral("qss/%1.css").arg(skin.style), classicText(skin.slotColours));
@@ -74,7 +80,13 @@ int main(int argc, char *argv[])
         write(QStringLiteral("qss/classic/") + img.name, pngBytes(img.image));
     for (const NamedImage &img : applicationPictures())
         write(QStringLiteral("image/") + img.name, pngBytes(img.image));
-    write(QStringLiteral("main.ico"), icoFile(applicationIcon()));
+    // Qt's "ico" writer: one 32-bit image in BMP form with its AND mask.
+    QByteArray ico;
+    QBuffer icoBuffer(&ico);
+    icoBuffer.open(QIODevice::WriteOnly);
+    if (!QImageWriter(&icoBuffer, "ico").write(applicationIcon()))
+        ico.clear();
+    write(QStringLiteral("main.ico"), ico);
 
     return failures == 0 ? 0 : 1;
 }

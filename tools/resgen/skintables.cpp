@@ -1,29 +1,5 @@
 #include "skintables.h"
 
-const QVector<TemplateSkin> &templateSkins()
-{
-    static const QVector<TemplateSkin> skins = {
-        {"blackblue", {"#4894C6", "#1B3149", "#0F1F2F", "#243D5B", "#243D5B", "#265687", "#265687", "#00BB9E"}},
-        {"darkblack", {"#D7E2E9", "#1F2026", "#111214", "#242629", "#141518", "#007DC4", "#0074BF", "#00BB9E"}},
-        {"darkblue", {"#7AAFE3", "#0E1A32", "#132743", "#133050", "#133050", "#033967", "#033967", "#00BB9E"}},
-        {"darkgray", {"#5D5C6C", "#EBECF0", "#A9ACB5", "#D8D9DE", "#C8C8D0", "#EFF0F4", "#DDE0E7", "#00BB9E"}},
-        {"flatblack", {"#BEC0C2", "#2E2F30", "#67696B", "#404244", "#404244", "#262829", "#262829", "#00BB9E"}},
-        {"flatblue", {"#386487", "#EAF7FF", "#C0DCF2", "#DEF0FE", "#DEF0FE", "#C0DEF5", "#C0DEF5", "#00BB9E"}},
-        {"lightblack", {"#E7ECF0", "#616F76", "#738393", "#667481", "#566373", "#778899", "#708090", "#00BB9E"}},
-        {"lightbrown", {"#000000", "#D7DBE4", "#667481", "#566373", "#778899", "#708090", "#C2CCD8", "#00BB9E"}},
-        {"lightgray", {"#6F6F6F", "#F0F0F0", "#D4D0C8", "#EEEEEE", "#E5E5E5", "#FCFCFC", "#F7F7F7", "#00BB9E"}},
-        {"pureblack", {"#F0F0F0", "#464646", "#353535", "#4D4D4D", "#292929", "#636363", "#575757", "#00BB9E"}},
-        {"purple", {"#9290C6", "#23253E", "#1A1E30", "#2D2E4D", "#2D2E4D", "#413E6A", "#413E6A", "#75548B"}},
-        {"silvery", {"#000000", "#F5F5F5", "#B2B6B9", "#E1E4E6", "#CCD3D9", "#F2F3F4", "#E7E9EB", "#00BB9E"}},
-        {"softgreen", {"#000000", "#FFFAE8", "#B2B6B9", "#FFFEFA", "#FFFAE8", "#EBEBEB", "#EBEBEB", "#00BB9E"}},
-        {"videoblack", {"#FAF6F7", "#44494F", "#32363F", "#40444D", "#343841", "#5DA2CB", "#478CB6", "#00FFFF"}},
-        {"yellow", {"#54626F", "#FFF0BC", "#F7AE13", "#FCDC97", "#FCDC97", "#F7AE13", "#F7AE13", "#C18100"}},
-        {"psblack", {"#DCDCDC", "#444444", "#242424", "#484848", "#383838", "#646464", "#525252", "#00BB9E"}},
-        {"flatwhite", {"#57595B", "#FFFFFF", "#B6B6B6", "#E4E4E4", "#E4E4E4", "#F6F6F6", "#F6F6F6", "#00BB9E"}},
-    };
-    return skins;
-}
-
 // One row per slot K1..K23; columns black, blue, brown, gray, lightblue,
 // silverywhite, white.
 const QVector<ClassicSkin> &classicSkins()

@@ -1,15 +1,9 @@
-// Colour tables of the finished skin files.
+// Slot colour tables of the classic-form skin files.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
-struct TemplateSkin
-{
-    QString style;
-    QStringList colours;  // eight colours in role order
-};
 
 struct ClassicSkin
 {
@@ -17,5 +11,4 @@ struct ClassicSkin
     QStringList slotColours;    // K1 .. K23
 };
 
-const QVector<TemplateSkin> &templateSkins();
 const QVector<ClassicSkin> &classicSkins();

@@ -26,10 +26,6 @@ QVector<StyleRule> templateRules(const TemplateVariant &variant = TemplateVarian
 // The template text: CR LF line ends, block layout, colour trailer.
 QByteArray templateText(const TemplateVariant &variant = TemplateVariant());
 
-// Puts colours[n-1] in place of every placeholder "#Cn" in one left-to-right
-// pass; inserted text is never searched again.
-QByteArray composeSkin(const QByteArray &templ, const QStringList &colours);
-
 // The 77 classic rules with slot markers "{K1}".."{K23}".
 QVector<StyleRule> classicRules();
 

@@ -295,18 +295,3 @@ QByteArray templateText(const TemplateVariant &variant)
     return out;
 }
 
-QByteArray composeSkin(const QByteArray &templ, const QStringList &colours)
-{
-    QByteArray out;
-    out.reserve(templ.size() + 8 * 128);
-    for (int i = 0; i < templ.size(); ++i) {
-        if (templ.at(i) == '#' && i + 2 < templ.size() && templ.at(i + 1) == 'C'
-            && templ.at(i + 2) >= '1' && templ.at(i + 2) <= '8') {
-            out += colours.at(templ.at(i + 2) - '1').toLatin1();
-            i += 2;
-        } else {
-            out += templ.at(i);
-        }
-    }
-    return out;
-}
