@@ -1,6 +1,7 @@
 #include "colorroles.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 const std::array<ColorRole, ColorRoleCount> colorRoles = {{
     {"TextColor", "txtTextColor", "btnTextColor", "#C1"},
@@ -12,6 +13,12 @@ const std::array<ColorRole, ColorRoleCount> colorRoles = {{
     {"DarkColorEnd", "txtDarkColorEnd", "btnDarkColorEnd", "#C7"},
     {"HighColor", "txtHighColor", "btnHighColor", "#C8"},
 }};
+
+bool isColorValue(const QString &value)
+{
+    static const QRegularExpression color(QStringLiteral("\\A#[0-9A-Fa-f]{6}\\z"));
+    return color.match(value).hasMatch();
+}
 
 bool isAcceptedColor(const QString &value)
 {

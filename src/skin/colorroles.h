@@ -23,6 +23,9 @@ struct ColorRole
 constexpr int ColorRoleCount = 8;
 extern const std::array<ColorRole, ColorRoleCount> colorRoles;
 
+// A colour: "#" followed by exactly six hexadecimal digits, in either case.
+bool isColorValue(const QString &value);
+
 // A colour field's text takes part in a composition when it holds a "#"
 // somewhere and is exactly seven UTF-16 units long; nothing else is checked.
 bool isAcceptedColor(const QString &value);

@@ -88,6 +88,20 @@ const SkinEntry *findStyle(const QString &styleName)
     return nullptr;
 }
 
+const QStringList &classicFormStyles()
+{
+    static const QStringList styles = {"black", "blue", "brown", "gray", "lightblue", "silverywhite", "white"};
+    return styles;
+}
+
+QStringList finishedSkinStyles()
+{
+    QStringList styles;
+    for (const SkinEntry &skin : templateFormSkins())
+        styles.append(skin.styleName);
+    return styles + classicFormStyles();
+}
+
 QString defaultSkinName()
 {
     return QString::fromUtf8("白色扁平");

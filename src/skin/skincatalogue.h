@@ -30,6 +30,14 @@ const SkinEntry *findStyle(const QString &styleName);
 // classic-form and carry no colours.
 const QVector<SkinEntry> &templateFormSkins();
 
+// The style names of the seven classic-form finished files, which come from
+// a rule set of their own and carry no colour trailer.
+const QStringList &classicFormStyles();
+
+// The style names of all 24 finished skin files: the template-form ones,
+// then the classic-form ones.
+QStringList finishedSkinStyles();
+
 // The skin the program starts with.
 QString defaultSkinName();
 

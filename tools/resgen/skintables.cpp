@@ -1,11 +1,12 @@
 #include "skintables.h"
 
-// One row per slot K1..K23; columns black, blue, brown, gray, lightblue,
-// silverywhite, white.
+#include "skincatalogue.h"
+
+// One row per slot K1..K23; one column per classic-form style, in the
+// library's order (black, blue, brown, gray, lightblue, silverywhite, white).
 const QVector<ClassicSkin> &classicSkins()
 {
     static const QVector<ClassicSkin> skins = [] {
-        static const char *const styles[7] = {"black", "blue", "brown", "gray", "lightblue", "silverywhite", "white"};
         static const char *const table[23][7] = {
             {"#F0F0F0", "#CFDDEE", "#D7DBE4", "#F0F0F0", "#EAF7FF", "#CFD4D8", "#F0F0F0"},
             {"#575757", "#B4C2D7", "#738393", "#A2A2A2", "#C0DCF2", "#B2B6B9", "#D4D0C8"},
@@ -33,7 +34,7 @@ const QVector<ClassicSkin> &classicSkins()
         };
         QVector<ClassicSkin> out;
         for (int c = 0; c < 7; ++c) {
-            ClassicSkin skin{QString::fromLatin1(styles[c]), {}};
+            ClassicSkin skin{classicFormStyles().at(c), {}};
             for (int k = 0; k < 23; ++k)
                 skin.slotColours << QString::fromLatin1(table[k][c]);
             out << skin;

@@ -1,0 +1,12 @@
+#ifndef COMMANDS_H
+#define COMMANDS_H
+
+#include <QStringList>
+
+// One function per command. Each gets the program name followed by the
+// arguments after the command's name, parses them itself and returns the
+// process's exit code: 0 on success, 1 on a usage error or bad input.
+int runList(const QStringList &arguments);
+int runCompose(const QStringList &arguments);
+
+#endif // COMMANDS_H

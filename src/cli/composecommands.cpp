@@ -1,0 +1,60 @@
+// list and compose: the catalogue, and a skin's style sheet as Save writes it.
+#include "commands.h"
+#include "skinsource.h"
+
+#include "colorroles.h"
+#include "skincatalogue.h"
+#include "skinfile.h"
+
+#include <QFile>
+#include <QTextStream>
+
+int runList(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Lists the built-in skins: style name, display name and the eight colours, tab-separated."));
+    if (!parseArguments(parser, arguments))
+        return 1;
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("list takes no arguments"));
+
+    QTextStream out(stdout);
+    out.setCodec("UTF-8");
+    for (const SkinEntry &skin : skinCatalogue())
+        out << skin.styleName << '\t' << skin.displayName << '\t' << skin.colors.join(QLatin1Char('\t')) << '\n';
+    return 0;
+}
+
+int runCompose(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes the style sheet of a skin composed from the template: UTF-8, CR LF, with its colour trailer."));
+    addSkinSourceOptions(parser);
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
+                      QStringLiteral("The skin file to write (replaced atomically); standard output if absent."),
+                      QStringLiteral("file.css")});
+    if (!parseArguments(parser, arguments))
+        return 1;
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("compose takes no arguments besides its options"));
+
+    QString error;
+    const std::optional<SkinSource> skin = skinSource(parser, &error);
+    if (!skin)
+        return fail(error);
+
+    const QString sheet = composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), skin->colors).sheet;
+    if (!parser.isSet(QStringLiteral("output"))) {
+        QFile out;
+        const QByteArray bytes = skinFileBytes(sheet);
+        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+            return fail(QStringLiteral("cannot write to standard output"));
+        return 0;
+    }
+    const QString fileName = parser.value(QStringLiteral("output"));
+    if (!writeSkinFile(fileName, sheet, &error))
+        return fail(QStringLiteral("cannot write %1: %2").arg(fileName, error));
+    return 0;
+}

@@ -1,0 +1,62 @@
+// vantuskin-cli: the skin generator's skins without its window.
+#include "commands.h"
+#include "skinsource.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+struct Command
+{
+    const char *name;
+    const char *summary;
+    int (*run)(const QStringList &arguments);
+};
+
+const Command commands[] = {
+    {"list", "list the built-in skins and their colours", runList},
+    {"compose", "write a skin's style sheet, as the window's Save does", runCompose},
+};
+
+QString usage()
+{
+    QString text = QStringLiteral("Usage: vantuskin-cli COMMAND [options]\n"
+                                  "       vantuskin-cli COMMAND --help\n\nCommands:\n");
+    for (const Command &command : commands)
+        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(command.name), -10).arg(QLatin1String(command.summary));
+    return text + QStringLiteral("\nOptions:\n  -h, --help     Displays this help.\n  -v, --version  Displays version information.\n");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vantuskin-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VANTUSKIN_VERSION));
+
+    QStringList arguments = QCoreApplication::arguments();
+    const QString first = arguments.value(1);
+    if (first == QLatin1String("-h") || first == QLatin1String("--help")) {
+        QTextStream(stdout) << usage();
+        return 0;
+    }
+    if (first == QLatin1String("-v") || first == QLatin1String("--version")) {
+        QTextStream(stdout) << "vantuskin-cli " << QCoreApplication::applicationVersion() << '\n';
+        return 0;
+    }
+    for (const Command &command : commands) {
+        if (first == QLatin1String(command.name)) {
+            arguments.removeAt(1);
+            return command.run(arguments);
+        }
+    }
+    QStringList names;
+    for (const Command &command : commands)
+        names << QLatin1String(command.name);
+    return fail(QStringLiteral("%1; the commands are: %2 (see --help)")
+                    .arg(first.isEmpty() ? QStringLiteral("no command given")
+                                         : QStringLiteral("unknown command \"%1\"").arg(first),
+                         names.join(QStringLiteral(", "))));
+}

@@ -1,0 +1,130 @@
+#include "skinsource.h"
+
+#include "colorroles.h"
+#include "skincatalogue.h"
+#include "skinfile.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+QString roleName(int role)
+{
+    return QLatin1String(colorRoles.at(role).key);
+}
+
+// The colours of a list in role order, or the reason they are not.
+std::optional<QStringList> checkedColors(const QStringList &colors, const QString &from, QString *error)
+{
+    if (colors.size() != ColorRoleCount) {
+        *error = QStringLiteral("%1 holds %2 colours; a skin needs %3, from %4 to %5")
+                     .arg(from).arg(colors.size()).arg(ColorRoleCount)
+                     .arg(roleName(0), roleName(ColorRoleCount - 1));
+        return std::nullopt;
+    }
+    for (int role = 0; role < ColorRoleCount; ++role) {
+        if (!isColorValue(colors.at(role))) {
+            *error = QStringLiteral("%1: colour %2 (%3) \"%4\" is not \"#\" followed by six hexadecimal digits")
+                         .arg(from).arg(role + 1).arg(roleName(role), colors.at(role));
+            return std::nullopt;
+        }
+    }
+    return colors;
+}
+
+} // namespace
+
+int fail(const QString &message)
+{
+    QTextStream(stderr) << "vantuskin-cli: " << message << '\n';
+    return 1;
+}
+
+void addSkinSourceOptions(QCommandLineParser &parser)
+{
+    parser.addOption({QStringLiteral("skin"), QStringLiteral("A built-in skin, by style name (psblack) or display name."),
+                      QStringLiteral("name")});
+    parser.addOption({QStringLiteral("colors"),
+                      QStringLiteral("Eight colours in role order, comma-separated: text, panel, border, normal "
+                                     "start, normal end, dark start, dark end, highlight."),
+                      QStringLiteral("c1,...,c8")});
+    parser.addOption({QStringLiteral("from"), QStringLiteral("A saved skin file; its colour trailer gives the colours."),
+                      QStringLiteral("file.css")});
+}
+
+std::optional<SkinSource> builtInSkin(const QString &name, QString *error)
+{
+    const SkinEntry *entry = findSkin(name);
+    if (!entry)
+        entry = findStyle(name);
+    if (!entry) {
+        for (const SkinEntry &file : templateFormSkins()) {
+            if (file.styleName == name)
+                entry = &file;
+        }
+    }
+    if (!entry) {
+        *error = QStringLiteral("unknown skin \"%1\"; the built-in skins are: %2")
+                     .arg(name, finishedSkinStyles().join(QStringLiteral(", ")) + QStringLiteral(", blackwhite"));
+        return std::nullopt;
+    }
+    SkinSource source {entry->styleName, entry->colors, QString()};
+    source.builtInSheet = readResourceText(QStringLiteral(":/qss/%1.css").arg(entry->styleName));
+    return source;
+}
+
+std::optional<SkinSource> skinSource(const QCommandLineParser &parser, QString *error)
+{
+    const int given = int(parser.isSet(QStringLiteral("skin"))) + int(parser.isSet(QStringLiteral("colors")))
+                      + int(parser.isSet(QStringLiteral("from")));
+    if (given != 1) {
+        *error = QStringLiteral("name the skin with exactly one of --skin, --colors or --from");
+        return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("skin")))
+        return builtInSkin(parser.value(QStringLiteral("skin")), error);
+
+    if (parser.isSet(QStringLiteral("colors"))) {
+        const auto colors = checkedColors(parser.value(QStringLiteral("colors")).split(QLatin1Char(',')),
+                                          QStringLiteral("--colors"), error);
+        if (!colors)
+            return std::nullopt;
+        return SkinSource {QStringLiteral("skin"), *colors, QString()};
+    }
+
+    const QString fileName = parser.value(QStringLiteral("from"));
+    QString text;
+    QString reason;
+    switch (readSkinFile(fileName, &text, &reason)) {
+    case SkinFileRead::Ok:
+        break;
+    case SkinFileRead::CannotOpen:
+        *error = QStringLiteral("cannot read %1: %2").arg(fileName, reason);
+        return std::nullopt;
+    case SkinFileRead::TooLarge:
+        *error = QStringLiteral("%1 is larger than %2 MB; it is not a skin file").arg(fileName).arg(MaxSkinFileSize >> 20);
+        return std::nullopt;
+    }
+    const std::optional<QStringList> trailer = parseColorTrailer(text);
+    if (!trailer) {
+        *error = QStringLiteral("%1 has no colour trailer (eight lines such as /*TextColor:#000000*/ at its end)")
+                     .arg(fileName);
+        return std::nullopt;
+    }
+    const auto colors = checkedColors(*trailer, fileName, error);
+    if (!colors)
+        return std::nullopt;
+    return SkinSource {QFileInfo(fileName).completeBaseName(), *colors, QString()};
+}
+
+bool parseArguments(QCommandLineParser &parser, const QStringList &arguments)
+{
+    parser.addHelpOption();
+    if (parser.parse(arguments) && !parser.isSet(QStringLiteral("help")))
+        return true;
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    fail(parser.errorText());
+    return false;
+}

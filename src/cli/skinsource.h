@@ -1,0 +1,36 @@
+#ifndef SKINSOURCE_H
+#define SKINSOURCE_H
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Writes "vantuskin-cli: <message>" as one line to standard error and
+// returns 1, the exit code of a usage error or bad input.
+int fail(const QString &message);
+
+// A skin named on the command line by --skin, --colors or --from.
+struct SkinSource
+{
+    QString name;           // style name, or the file's base name, or "skin"
+    QStringList colors;     // eight colours in role order
+    QString builtInSheet;   // --skin only: the finished skin file's text
+};
+
+// Adds --skin, --colors and --from to a command's parser.
+void addSkinSourceOptions(QCommandLineParser &parser);
+
+// The one skin the options name. Exactly one of the three must be given; on
+// any problem the reason, fit for fail(), goes to `error`.
+std::optional<SkinSource> skinSource(const QCommandLineParser &parser, QString *error);
+
+// A skin found by style name ("psblack") or display name ("黑色扁平").
+std::optional<SkinSource> builtInSkin(const QString &name, QString *error);
+
+// Parses `arguments` with `parser` (adding --help), printing Qt's message
+// and returning false on an unknown option or a missing value.
+bool parseArguments(QCommandLineParser &parser, const QStringList &arguments);
+
+#endif // SKINSOURCE_H
