@@ -1,33 +1,28 @@
-// The skin engine's plain functions, without a window: which field values
-// take part, how the template is filled, how skin texts are decoded and how
-// a skin file's colour trailer is read back. The odd skin files are opened
-// through the window in tst_skinwindow.
+// The skin library's plain functions, without a window: which field values
+// take part, composing the template and reading a skin's colours back from
+// its trailer, decoding, and writing and reading skin files.
 #include "colorroles.h"
 #include "skincatalogue.h"
 #include "skinfile.h"
 
-#include <QDir>
-#include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
-// A small template with every placeholder in rules and trailer, CR LF ends.
-QString miniTemplate()
+QString templateText()
 {
-    QString text = QStringLiteral("QPalette{background:#C2;}*{outline:0px;color:#C1;}\r\n\r\n"
-                                  "a{b:#C3;c:qlineargradient(stop:0 #C4,stop:1 #C5);}\r\n"
-                                  "d{e:#C6;f:#C7;g:#C8;}\r\n\r\n");
-    for (const ColorRole &role : colorRoles)
-        text += QStringLiteral("/*%1:%2*/\r\n").arg(QLatin1String(role.key), QLatin1String(role.placeholder));
-    return text;
+    return readResourceText(QStringLiteral(":/qss/template.css"));
 }
 
-QStringList flatWhite()
+QByteArray fileBytes(const QString &name)
 {
-    return findSkin(defaultSkinName())->colors;
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -39,32 +34,26 @@ class SkinEngineTest : public QObject
 private slots:
     void acceptance_data();
     void acceptance();
-    void compositionFillsEveryPlaceholderOnce();
-    void compositionKeepsValuesThatLookLikePlaceholders();
-    void compositionLeavesRejectedRolesAndReportsNothingAccepted();
-    void panelColourComesFromCharacters20To26();
+    void composeThenParse_data();
+    void composeThenParse();
     void decodingStopsAtTheFirstZeroByte();
-    void trailerOfAWellFormedFile();
-    void skinFileBytesEndEveryLineWithCrLf();
     void savingReplacesTheFileWhole();
+    void failedSaveKeepsTheOldFile();
+    void oversizedFileIsRefused();
 };
 
 void SkinEngineTest::acceptance_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("upper case") << "#00BB9E" << true;
-    QTest::newRow("lower case") << "#00bb9e" << true;
+    QTest::newRow("colour") << "#00bb9e" << true;
     QTest::newRow("hash in the middle") << "12#3456" << true;
     QTest::newRow("not hexadecimal") << "#GGGGGG" << true;
-    QTest::newRow("five digits") << "#00BB9" << false;
-    QTest::newRow("colour word") << "red" << false;
-    QTest::newRow("three digits") << "#0B9" << false;
-    QTest::newRow("seven digits") << "#00BB9EE" << false;
-    QTest::newRow("trailing blank") << "#00BB9E " << false;
-    QTest::newRow("no hash") << "1234567" << false;
-    QTest::newRow("empty") << "" << false;
     QTest::newRow("wide characters count as units") << QString::fromUtf8("#颜色颜色颜色") << true;
+    QTest::newRow("six characters") << "#00BB9" << false;
+    QTest::newRow("eight characters") << "#00BB9EE" << false;
+    QTest::newRow("seven without a hash") << "1234567" << false;
+    QTest::newRow("empty") << "" << false;
 }
 
 void SkinEngineTest::acceptance()
@@ -74,106 +63,65 @@ void SkinEngineTest::acceptance()
     QCOMPARE(isAcceptedColor(value), accepted);
 }
 
-void SkinEngineTest::compositionFillsEveryPlaceholderOnce()
+void SkinEngineTest::composeThenParse_data()
 {
-    const QStringList colors = flatWhite();
-    const Composition c = composeSkin(miniTemplate(), colors);
-    QVERIFY(c.anyAccepted);
-    for (bool accepted : c.accepted)
-        QVERIFY(accepted);
-    QVERIFY(!c.sheet.contains(QLatin1String("#C")));
-    QVERIFY(c.sheet.startsWith(QLatin1String("QPalette{background:#FFFFFF;}")));
-    QCOMPARE(c.sheet.size(), miniTemplate().size() + 4 * 16);
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QStringList>("trailer"); // what the composed trailer reads
+    for (const SkinEntry &skin : skinCatalogue())
+        QTest::newRow(qPrintable(skin.styleName)) << skin.colors << skin.colors;
+    // Inserted values are never searched again, whatever they look like.
+    const QStringList lookAlikes{"#C2#C3x", "#C1C1C1", "#C8C8C8", "#C3C2C1", "#C8C8D0", "#C7#C6x", "#C5C5C5", "#C4C8C4"};
+    QTest::newRow("values like placeholders") << lookAlikes << lookAlikes;
+    QStringList rejected = findSkin(defaultSkinName())->colors;
+    rejected[1] = QStringLiteral("#FFF");
+    rejected[4] = QStringLiteral("E4E4E4 ");
+    QStringList kept = rejected;
+    kept[1] = QStringLiteral("#C2");
+    kept[4] = QStringLiteral("#C5");
+    QTest::newRow("rejected values keep their placeholders") << rejected << kept;
+    QStringList none, placeholders;
+    for (const ColorRole &role : colorRoles) {
+        none << QString();
+        placeholders << QLatin1String(role.placeholder);
+    }
+    QTest::newRow("nothing accepted") << none << placeholders;
+}
+
+void SkinEngineTest::composeThenParse()
+{
+    QFETCH(QStringList, values);
+    QFETCH(QStringList, trailer);
+    const QString templ = templateText();
+    const Composition c = composeSkin(templ, values);
+    QCOMPARE(parseColorTrailer(c.sheet).value_or(QStringList()), trailer);
+    for (int i = 0; i < ColorRoleCount; ++i) {
+        QCOMPARE(c.accepted[i], trailer[i] == values[i]);
+        QVERIFY(c.sheet.contains(QStringLiteral("/*%1:%2*/\r\n").arg(QLatin1String(colorRoles[i].key), trailer[i])));
+    }
+    QCOMPARE(c.anyAccepted, c.sheet != templ);
+    // Each accepted role's placeholders, and only those, grow by four.
+    int growth = 0;
     for (int i = 0; i < ColorRoleCount; ++i)
-        QVERIFY(c.sheet.contains(QStringLiteral("/*%1:%2*/\r\n").arg(QLatin1String(colorRoles[i].key), colors[i])));
-}
-
-void SkinEngineTest::compositionKeepsValuesThatLookLikePlaceholders()
-{
-    // NormalColorEnd "#C8C8D0" begins with HighColor's placeholder; role 8
-    // is filled after role 5 and must not reach into the inserted value.
-    const QStringList colors = findSkin(QString::fromUtf8("深灰色"))->colors;
-    QCOMPARE(colors.at(4), QStringLiteral("#C8C8D0"));
-    const Composition c = composeSkin(miniTemplate(), colors);
-    QVERIFY(c.sheet.contains(QLatin1String("stop:1 #C8C8D0)")));
-    QVERIFY(c.sheet.contains(QLatin1String("/*NormalColorEnd:#C8C8D0*/")));
-    QVERIFY(!c.sheet.contains(QLatin1String("#00BB9EC8D0")));
-
-    // Values that contain other roles' placeholders stay as typed, too.
-    QStringList tricky = colors;
-    tricky[0] = QStringLiteral("#C2#C3x");
-    const Composition t = composeSkin(miniTemplate(), tricky);
-    QVERIFY(t.sheet.contains(QLatin1String("color:#C2#C3x;")));
-}
-
-void SkinEngineTest::compositionLeavesRejectedRolesAndReportsNothingAccepted()
-{
-    QStringList colors = flatWhite();
-    colors[1] = QStringLiteral("#FFFFF");
-    const Composition c = composeSkin(miniTemplate(), colors);
-    QVERIFY(c.anyAccepted);
-    QVERIFY(!c.accepted[1]);
-    QCOMPARE(c.sheet.mid(20, 7), QStringLiteral("#C2;}*{"));
-    QVERIFY(c.sheet.contains(QLatin1String("/*PanelColor:#C2*/")));
-    QVERIFY(!skinPanelColor(c.sheet).isValid());
-
-    const Composition none = composeSkin(miniTemplate(), QVector<QString>(ColorRoleCount).toList());
-    QVERIFY(!none.anyAccepted);
-    QCOMPARE(none.sheet, miniTemplate());
-
-    // No template: an empty skin, still counted as composed.
-    const Composition empty = composeSkin(QString(), colors);
-    QVERIFY(empty.anyAccepted);
-    QVERIFY(empty.sheet.isEmpty());
-}
-
-void SkinEngineTest::panelColourComesFromCharacters20To26()
-{
-    QCOMPARE(skinPanelColor(QStringLiteral("QPalette{background:#12ab34;}")), QColor(0x12, 0xab, 0x34));
-    QCOMPARE(skinPanelColor(QStringLiteral("QPalette{background:#12AB34;}")), QColor(0x12, 0xab, 0x34));
-    QVERIFY(!skinPanelColor(QStringLiteral("QPalette{background:12#3456;}")).isValid());
-    QVERIFY(!skinPanelColor(QStringLiteral("QPalette{background:")).isValid());
-    QVERIFY(!skinPanelColor(QString()).isValid());
+        growth += c.accepted[i] ? 4 * templ.count(QLatin1String(colorRoles[i].placeholder)) : 0;
+    QCOMPARE(c.sheet.size(), templ.size() + growth);
+    const QColor panel(trailer[1]);
+    QCOMPARE(skinPanelColor(c.sheet).isValid(), panel.isValid());
+    if (panel.isValid())
+        QCOMPARE(skinPanelColor(c.sheet), panel);
+    // The saved file reads back the same; Save writes CR LF whatever the lines end in.
+    QString lf = c.sheet;
+    lf.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QCOMPARE(skinFileBytes(lf), c.sheet.toUtf8());
+    QCOMPARE(parseColorTrailer(decodeSkinFileText(skinFileBytes(c.sheet))), parseColorTrailer(c.sheet));
 }
 
 void SkinEngineTest::decodingStopsAtTheFirstZeroByte()
 {
-    const QByteArray bytes("QPalette{background:#FFFFFF;}\r\n/*\xd6\xd0*/\0tail", 38);
-    const QString latin = decodeResourceText(bytes);
-    QCOMPARE(latin.size(), 37);
-    QCOMPARE(latin.at(33), QChar(0xd6)); // one character per byte
-    QVERIFY(latin.endsWith(QLatin1String("*/")));
-
-    const QByteArray utf8 = QString::fromUtf8("/*颜色*/").toUtf8() + QByteArray("\0more", 5);
-    QCOMPARE(decodeSkinFileText(utf8), QString::fromUtf8("/*颜色*/"));
+    // Resource texts: one character per byte; skin files: UTF-8.
+    const QByteArray bytes = QString::fromUtf8("/*颜色*/").toUtf8() + QByteArray("\0tail", 5);
+    QCOMPARE(decodeSkinFileText(bytes), QString::fromUtf8("/*颜色*/"));
+    QCOMPARE(decodeResourceText(bytes), QString::fromLatin1(bytes.constData()));
     QCOMPARE(decodeSkinFileText(QByteArray("\0abc", 4)), QString());
-}
-
-void SkinEngineTest::trailerOfAWellFormedFile()
-{
-    const QStringList colors = findSkin(QString::fromUtf8("银色"))->colors;
-    const QString file = composeSkin(miniTemplate(), colors).sheet;
-    const std::optional<QStringList> parts = parseColorTrailer(file);
-    QVERIFY(parts.has_value());
-    QCOMPARE(*parts, colors);
-
-    // Further empty CR LF lines at the end do no harm.
-    QCOMPARE(parseColorTrailer(file + QStringLiteral("\r\n\r\n")).value_or(QStringList()), colors);
-}
-
-
-
-
-void SkinEngineTest::skinFileBytesEndEveryLineWithCrLf()
-{
-    const QString sheet = composeSkin(miniTemplate(), flatWhite()).sheet;
-    const QByteArray crlf = skinFileBytes(sheet);
-    QCOMPARE(crlf, sheet.toUtf8());
-
-    QString lf = sheet;
-    lf.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QCOMPARE(skinFileBytes(lf), crlf);
-    QCOMPARE(skinFileBytes(QString::fromUtf8("/*颜色*/\n")), QString::fromUtf8("/*颜色*/\r\n").toUtf8());
 }
 
 void SkinEngineTest::savingReplacesTheFileWhole()
@@ -181,20 +129,52 @@ void SkinEngineTest::savingReplacesTheFileWhole()
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("skin.css"));
     QVERIFY(writeSkinFile(name, QStringLiteral("a long first skin text\n") + QString(200, QLatin1Char('x'))));
-    QVERIFY(writeSkinFile(name, QStringLiteral("short\n")));
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("short\r\n"));
-
+    QVERIFY(writeSkinFile(name, QString::fromUtf8("/*颜色*/\n")));
+    QCOMPARE(fileBytes(name), QString::fromUtf8("/*颜色*/\r\n").toUtf8());
     QString text;
     QCOMPARE(readSkinFile(name, &text), SkinFileRead::Ok);
-    QCOMPARE(text, QStringLiteral("short\r\n"));
+    QCOMPARE(text, QString::fromUtf8("/*颜色*/\r\n"));
+
     QString error;
     QCOMPARE(readSkinFile(dir.filePath(QStringLiteral("missing.css")), &text, &error), SkinFileRead::CannotOpen);
     QVERIFY(!error.isEmpty());
 }
 
+void SkinEngineTest::failedSaveKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("kept.css"));
+    QVERIFY(writeSkinFile(name, QStringLiteral("previous skin\n")));
 
+    // The disk "fills up": this process may write no file larger than 64
+    // bytes (works for root too, unlike a read-only folder).
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString error;
+    const bool written = writeSkinFile(name, QString(200, QLatin1Char('x')), &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    QVERIFY(!written);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(fileBytes(name), QByteArray("previous skin\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.css"});
+    QVERIFY(!writeSkinFile(dir.filePath(QStringLiteral("no/such/folder.css")), QStringLiteral("x"), &error));
+}
+
+void SkinEngineTest::oversizedFileIsRefused()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("huge.css")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(MaxSkinFileSize + 1));
+    file.close();
+    QString text = QStringLiteral("untouched");
+    QCOMPARE(readSkinFile(file.fileName(), &text), SkinFileRead::TooLarge);
+    QCOMPARE(text, QStringLiteral("untouched"));
+}
 
 QTEST_GUILESS_MAIN(SkinEngineTest)
 #include "tst_skinengine.moc"
