@@ -10,29 +10,23 @@
 
 #include <QtTest>
 
+#include <tuple>
+
 namespace {
 
 struct WidgetState
 {
-    QString name;
-    QString sheet;
+    QString name, sheet;
     QPalette palette;
     QFont font;
-    QSize minimum;
-    QSize maximum;
-    bool hover;
-    bool autoFill;
+    QSize minimum, maximum;
+    bool hover, autoFill;
     bool operator==(const WidgetState &o) const
     {
-        return name == o.name && sheet == o.sheet && palette == o.palette && font == o.font
-            && minimum == o.minimum && maximum == o.maximum && hover == o.hover && autoFill == o.autoFill;
+        return std::tie(name, sheet, palette, font, minimum, maximum, hover, autoFill)
+            == std::tie(o.name, o.sheet, o.palette, o.font, o.minimum, o.maximum, o.hover, o.autoFill);
     }
 };
-
-QString describe(const QWidget *w)
-{
-    return QLatin1String(w->metaObject()->className()) + QLatin1Char(' ') + w->objectName();
-}
 
 // The window's own widgets, shown or hidden, in tree order. Qt's private
 // helpers (names starting "qt_", unnamed popup parts) are left out: their
@@ -44,7 +38,7 @@ QVector<WidgetState> widgetStates(QWidget *window)
     for (QWidget *w : all) {
         if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
             continue;
-        states.append({describe(w), w->styleSheet(), w->palette(), w->font(), w->minimumSize(),
+        states.append({w->objectName(), w->styleSheet(), w->palette(), w->font(), w->minimumSize(),
                        w->maximumSize(), w->testAttribute(Qt::WA_Hover), w->autoFillBackground()});
     }
     return states;
