@@ -201,7 +201,8 @@ QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const 
 bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleOptions &options, QString *error)
 {
     if (!isBundleName(bundle.name)) {
-        *error = QStringLiteral("the bundle name \"%1\" may hold only letters, digits, \"_\", \"-\" and \".\"")
+        *error = QStringLiteral("the bundle name \"%1\" may hold only letters, digits, \"_\", \"-\" and \".\"; "
+                                "give one with --name")
                      .arg(bundle.name);
         return false;
     }
