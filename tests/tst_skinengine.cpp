@@ -50,6 +50,7 @@ void SkinEngineTest::acceptance_data()
     QTest::newRow("hash in the middle") << "12#3456" << false;
     QTest::newRow("not hexadecimal") << "#GGGGGG" << false;
     QTest::newRow("would break the sheet") << "x#y;z}q" << false;
+    QTest::newRow("no hash") << "1234567" << false;
     QTest::newRow("short form") << "#0B9" << false;
     QTest::newRow("six characters") << "#00BB9" << false;
     QTest::newRow("eight characters") << "#00BB9EE" << false;

@@ -18,7 +18,6 @@ public:
     static const QString &templateSheet(const ZavoCreator &w) { return w.templateSheet; }
     static const QString &composedSheet(const ZavoCreator &w) { return w.composedSheet; }
     static bool autoApply(const ZavoCreator &w) { return w.autoApply; }
-    static void composeStyle(ZavoCreator &w, bool storeOnly) { w.composeStyle(storeOnly); }
     static void changeStyle(ZavoCreator &w, const QString &name) { w.changeStyle(name); }
     static void openSkinFile(ZavoCreator &w, const QString &fileName) { w.openSkinFile(fileName); }
 
