@@ -1,11 +1,10 @@
 // The preview's sample content as the window shows it: the alarm table, the
-// check tree, the sample lists and the properties the style sheets select on.
+// check tree and the properties the style sheets select on.
 #include "previewcontent.h"
 #include "zavocreatorprobe.h"
 
 #include <QtTest>
 
-#include <QDateTime>
 #include <QScreen>
 
 #include <memory>
@@ -18,7 +17,6 @@ private slots:
     void initTestCase();
     void alarmTable();
     void checkItemsAreIndependent();
-    void sampleLists();
     void propertiesTheSkinsSelectOn();
 
 private:
@@ -44,13 +42,7 @@ void TestForm::alarmTable()
         QCOMPARE(table->columnWidth(column), widths.at(column));
 
     QCOMPARE(table->rowCount(), 300);
-    QStringList last;
-    for (int column = 0; column < 4; ++column)
-        last << table->item(299, column)->text();
-    QCOMPARE(last, (QStringList{"300", "测试设备300", "300", "防区告警"}));
-    const QDateTime stamp =
-        QDateTime::fromString(table->item(299, 4)->text(), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-    QVERIFY(stamp.isValid() && qAbs(stamp.secsTo(QDateTime::currentDateTime())) < 600);
+    QCOMPARE(table->item(299, 1)->text(), QStringLiteral("测试设备300"));
 }
 
 void TestForm::checkItemsAreIndependent()
@@ -59,33 +51,19 @@ void TestForm::checkItemsAreIndependent()
     for (QTreeWidgetItemIterator it(ui->treeWidget); *it; ++it)
         items << *it;
     const auto states = [&items] {
-        QVector<Qt::CheckState> result;
+        QString result;
         for (const QTreeWidgetItem *item : items)
-            result << item->checkState(0);
+            result += QString::number(item->checkState(0));
         return result;
     };
-    QCOMPARE(items.size(), 7);
-    QVector<Qt::CheckState> expected(items.size(), Qt::Unchecked);
-    expected[0] = Qt::PartiallyChecked; // 父元素1 over its first child, ticked
-    expected[1] = Qt::Checked;
-    QCOMPARE(states(), expected);
+    QCOMPARE(states(), QStringLiteral("1200000")); // 父元素1 partly, its first child ticked
 
-    // Toggling any one item leaves every other item as it was.
+    // Ticking or unticking any one item leaves every other item as it was.
     for (int i = 0; i < items.size(); ++i) {
-        const Qt::CheckState initial = expected.at(i);
-        expected[i] = initial == Qt::Checked ? Qt::Unchecked : Qt::Checked;
-        items.at(i)->setCheckState(0, expected.at(i));
+        QString expected = states();
+        expected[i] = items[i]->checkState(0) == Qt::Checked ? QLatin1Char('0') : QLatin1Char('2');
+        items[i]->setCheckState(0, Qt::CheckState(expected[i].digitValue()));
         QCOMPARE(states(), expected);
-        expected[i] = initial;
-        items.at(i)->setCheckState(0, initial);
-    }
-}
-
-void TestForm::sampleLists()
-{
-    for (const QAbstractItemModel *model : {ui->listWidget->model(), ui->cbox1->model(), ui->cbox2->model()}) {
-        QCOMPARE(model->rowCount(), 30);
-        QCOMPARE(model->index(29, 0).data().toString(), QStringLiteral("元素30"));
     }
 }
 
