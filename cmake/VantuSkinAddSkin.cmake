@@ -70,7 +70,7 @@ function(vantuskin_add_skin)
     # Further options of the export (one keyword of this function each) are
     # added to export_options here.
 
-    set(dir "${CMAKE_CURRENT_BINARY_DIR}/vantuskin/${arg_TARGET}")
+    set(dir "${CMAKE_CURRENT_BINARY_DIR}/vantuskin_skins/${arg_TARGET}")
     set(bundle "${dir}/${name}")
     set(compiled "${dir}/qrc_${name}.cpp")
     add_custom_command(
