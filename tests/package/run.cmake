@@ -1,9 +1,10 @@
 # The package as its users meet it, one step per test (cmake -P, with -D):
-#   STEP=install       install BUILD into WORK/prefix
+#   STEP=install       install BUILD into WORK/prefix; save a skin with it
 #   STEP=metadata      validate the installed desktop entry and metainfo
 #   STEP=installed     build the consumer with find_package(VantuSkin), run
 #                      it, and check that the bundle is made again exactly
-#                      when vantuskin-cli changes; check the README's lines
+#                      when vantuskin-cli or the saved skin changes; check
+#                      the README's lines
 #   STEP=subdirectory  build the same consumer through add_subdirectory, run it
 # Also given: SOURCE (this repository), BUILD, WORK, QT5_DIR, README.
 
@@ -17,10 +18,11 @@ endfunction()
 
 set(prefix ${WORK}/prefix)
 set(consumer ${SOURCE}/tests/package/consumer)
+set(saved ${WORK}/saved.css)
 
 function(build_and_run dir)
     file(REMOVE_RECURSE ${dir})
-    run(${CMAKE_COMMAND} -S ${consumer} -B ${dir} -DQt5_DIR=${QT5_DIR} ${ARGN})
+    run(${CMAKE_COMMAND} -S ${consumer} -B ${dir} -DQt5_DIR=${QT5_DIR} -DSAVED_SKIN=${saved} ${ARGN})
     run(${CMAKE_COMMAND} --build ${dir} -j2)
     run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${dir}/app)
     message("${out}")
@@ -29,6 +31,9 @@ endfunction()
 if(STEP STREQUAL "install")
     file(REMOVE_RECURSE ${prefix})
     run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
+    # A saved skin for the consumer's FROM.
+    run(${prefix}/bin/vantuskin-cli compose --colors
+        "#102030,#F0E0D0,#405060,#708090,#8090A0,#90A0B0,#A0B0C0,#00AA88" -o ${saved})
 elseif(STEP STREQUAL "metadata")
     file(GLOB desktop ${prefix}/share/applications/*.desktop)
     file(GLOB metainfo ${prefix}/share/metainfo/*.metainfo.xml)
@@ -60,6 +65,12 @@ elseif(STEP STREQUAL "installed")
     run(${CMAKE_COMMAND} --build ${dir})
     if(NOT out MATCHES "Exporting skin psblack for app")
         message(FATAL_ERROR "a changed vantuskin-cli did not make the bundle again:\n${out}")
+    endif()
+    execute_process(COMMAND ${CMAKE_COMMAND} -E sleep 1)
+    file(TOUCH ${saved})
+    run(${CMAKE_COMMAND} --build ${dir})
+    if(NOT out MATCHES "Exporting skin saved" OR out MATCHES "Exporting skin (psblack|mine)")
+        message(FATAL_ERROR "a changed FROM file should make its bundle again, and only it:\n${out}")
     endif()
     # Every code line of the README's package sections is one the test runs.
     file(READ ${README} readme)

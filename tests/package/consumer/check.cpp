@@ -1,7 +1,8 @@
 // Checks run inside the consumer once its window is shown: the skin made at
 // build time is applied with its full palette, every url() of it resolves,
 // the check box states look different, and a switch to a built-in skin works
-// without any Q_INIT_RESOURCE.
+// without any Q_INIT_RESOURCE. The bundles made from a saved file and from
+// eight colours record the colours they were made from.
 #include <VantuSkin/skin.h>
 
 #include <QApplication>
@@ -37,11 +38,21 @@ void expectSkin(const QString &sheet, const QString &imagePrefix, const char *pa
     expect(QApplication::palette().color(QPalette::WindowText) == QColor(text), "the palette's text is the skin's");
 }
 
+QString resourceText(const QString &path)
+{
+    QFile file(path);
+    expect(file.open(QIODevice::ReadOnly), path + " is a resource of the program");
+    return QString::fromUtf8(file.readAll());
+}
+
 void check()
 {
-    QFile bundled(":/psblack/psblack.css");
-    expect(bundled.open(QIODevice::ReadOnly), "the bundle is a resource of the program");
-    expectSkin(QString::fromUtf8(bundled.readAll()), ":/psblack/images/", "#444444", "#DCDCDC");
+    expect(VantuSkin::skinColors(resourceText(":/saved/saved.css"))
+               == VantuSkin::skinColors(VantuSkin::readSkinFile(SAVED_SKIN)), "FROM: the saved file's colours");
+    const QString mine = "#" + QString(MINE_COLORS).replace(',', ",#");
+    expect(VantuSkin::skinColors(resourceText(":/mine/mine.css")).join(',') == mine, "COLORS: the eight colours given");
+
+    expectSkin(resourceText(":/psblack/psblack.css"), ":/psblack/images/", "#444444", "#DCDCDC");
 
     for (QWidget *top : QApplication::topLevelWidgets()) {
         const QList<QCheckBox *> found = top->findChildren<QCheckBox *>();
