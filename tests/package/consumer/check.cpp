@@ -29,8 +29,7 @@ void expectSkin(const QString &sheet, const QString &imagePrefix, const char *pa
 {
     expect(!sheet.isEmpty() && qApp->styleSheet() == sheet, "the application style sheet is the skin");
     expect(sheet.contains("url(" + imagePrefix), "the skin's images are under " + imagePrefix);
-    const QRegularExpression url(QStringLiteral("url\\(([^)]*)\\)"));
-    for (auto it = url.globalMatch(sheet); it.hasNext();) {
+    for (auto it = QRegularExpression("url\\(([^)]*)\\)").globalMatch(sheet); it.hasNext();) {
         const QString path = it.next().captured(1);
         expect(QFile::exists(path), path + " resolves");
     }
@@ -54,15 +53,11 @@ void check()
 
     expectSkin(resourceText(":/psblack/psblack.css"), ":/psblack/images/", "#444444", "#DCDCDC");
 
-    for (QWidget *top : QApplication::topLevelWidgets()) {
-        const QList<QCheckBox *> found = top->findChildren<QCheckBox *>();
-        if (found.size() == 2) {
-            expect(found[0]->isChecked() != found[1]->isChecked(), "one box checked, one not");
-            expect(found[0]->grab().toImage() != found[1]->grab().toImage(), "checked and unchecked look different");
-        }
-        if (auto *button = top->findChild<QPushButton *>())
-            button->click();
-    }
+    QWidget *window = QApplication::topLevelWidgets().value(0);
+    const QList<QCheckBox *> boxes = window->findChildren<QCheckBox *>();
+    expect(boxes.size() == 2 && boxes[0]->grab().toImage() != boxes[1]->grab().toImage(),
+           "checked and unchecked look different");
+    window->findChild<QPushButton *>()->click();
     expectSkin(VantuSkin::builtInSkin("flatwhite"), ":/qss/flatwhite/", "#FFFFFF", "#57595B");
     QTextStream(stdout) << (failures ? "consumer: FAILED\n" : "consumer: skin applied, all url()s resolve\n");
     QCoreApplication::exit(failures ? 1 : 0);

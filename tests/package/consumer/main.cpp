@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 int main(int argc, char *argv[])
@@ -16,9 +15,6 @@ int main(int argc, char *argv[])
     on->setChecked(true);
     layout->addWidget(on);
     layout->addWidget(new QCheckBox("Option"));
-    auto *tree = new QTreeWidget;
-    new QTreeWidgetItem(new QTreeWidgetItem(tree, {"Parent"}), {"Child"});
-    layout->addWidget(tree);
     auto *flatWhite = new QPushButton("Flat white");
     layout->addWidget(flatWhite);
 
