@@ -1,11 +1,11 @@
 # The package as its users meet it, one step per test (cmake -P, with -D):
 #   STEP=install       install BUILD into WORK/prefix; save a skin with it
 #   STEP=metadata      validate the installed desktop entry and metainfo
-#   STEP=installed     build the consumer with find_package(VantuSkin), run
+#   STEP=installed     build examples/skinned_app with find_package(VantuSkin), run
 #                      it, and check that the bundle is made again exactly
 #                      when vantuskin-cli or the saved skin changes; check
 #                      the README's lines
-#   STEP=subdirectory  build the same consumer through add_subdirectory, run it
+#   STEP=subdirectory  build the same example through add_subdirectory, run it
 # Also given: SOURCE (this repository), BUILD, WORK, QT5_DIR, README.
 cmake_minimum_required(VERSION 3.16)
 
@@ -18,12 +18,13 @@ function(run)
 endfunction()
 
 set(prefix ${WORK}/prefix)
-set(consumer ${SOURCE}/tests/package/consumer)
+set(consumer ${SOURCE}/examples/skinned_app)
 set(saved ${WORK}/saved.css)
 
 function(build_and_run dir)
     file(REMOVE_RECURSE ${dir})
-    run(${CMAKE_COMMAND} -S ${consumer} -B ${dir} -DQt5_DIR=${QT5_DIR} -DSAVED_SKIN=${saved} ${ARGN})
+    run(${CMAKE_COMMAND} -S ${consumer} -B ${dir} -DQt5_DIR=${QT5_DIR} -DSAVED_SKIN=${saved}
+        -DVANTUSKIN_EXAMPLE_CHECKS=${CMAKE_CURRENT_LIST_DIR}/checks.cmake ${ARGN})
     run(${CMAKE_COMMAND} --build ${dir} -j2)
     run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${dir}/app)
     message("${out}")
