@@ -6,7 +6,8 @@
 #                      when vantuskin-cli or the saved skin changes; check
 #                      the README's lines
 #   STEP=subdirectory  build the same example through add_subdirectory, run it
-# Also given: SOURCE (this repository), BUILD, WORK, QT5_DIR, README.
+# Also given: SOURCE (this repository), BUILD, WORK, QT5_DIR, README, and
+# FLAGS for the example's compiler and linker (the sanitizers).
 cmake_minimum_required(VERSION 3.16)
 
 function(run)
@@ -24,7 +25,8 @@ set(saved ${WORK}/saved.css)
 function(build_and_run dir)
     file(REMOVE_RECURSE ${dir})
     run(${CMAKE_COMMAND} -S ${consumer} -B ${dir} -DQt5_DIR=${QT5_DIR} -DSAVED_SKIN=${saved}
-        -DVANTUSKIN_EXAMPLE_CHECKS=${CMAKE_CURRENT_LIST_DIR}/checks.cmake ${ARGN})
+        -DVANTUSKIN_EXAMPLE_CHECKS=${CMAKE_CURRENT_LIST_DIR}/checks.cmake
+        "-DCMAKE_CXX_FLAGS=${FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${FLAGS}" ${ARGN})
     run(${CMAKE_COMMAND} --build ${dir} -j2)
     run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${dir}/app)
     message("${out}")
