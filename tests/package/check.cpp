@@ -50,6 +50,8 @@ void check()
                == VantuSkin::skinColors(VantuSkin::readSkinFile(SAVED_SKIN)), "FROM: the saved file's colours");
     const QString mine = "#" + QString(MINE_COLORS).replace(',', ",#");
     expect(VantuSkin::skinColors(resourceText(":/mine/mine.css")).join(',') == mine, "COLORS: the eight colours given");
+    expect(VantuSkin::skinColors(VantuSkin::composeSkin(mine.split(','))).join(',') == mine,
+           "composeSkin records them");
 
     expectSkin(resourceText(":/psblack/psblack.css"), ":/psblack/images/", "#444444", "#DCDCDC");
 
