@@ -64,6 +64,8 @@ void SkinEngineTest::acceptance_data()
     QTest::newRow("seven digits") << "#00BB9EE" << false;
     QTest::newRow("trailing blank") << "#00BB9E " << false;
     QTest::newRow("placeholder") << "#C2" << false;
+    QTest::newRow("no hash") << "00BB9E0" << false;
+    QTest::newRow("six digits, no hash") << "00BB9E" << false;
     QTest::newRow("empty") << "" << false;
     QTest::newRow("wide characters") << QString::fromUtf8("#颜色颜色颜色") << false;
 }
