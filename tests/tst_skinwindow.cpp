@@ -236,8 +236,15 @@ void SkinWindowTest::contrastInTheToolTips()
     QFETCH(bool, warned);
     Ui::ZavoCreator *ui = P::ui(*window);
     ui->txtTextColor->setText(text);
-    QVERIFY2(ui->txtTextColor->toolTip().contains(ratio), qPrintable(ui->txtTextColor->toolTip()));
-    QVERIFY(ui->txtPanelColor->toolTip().contains(ratio));
+    // Each side of the pair names the other, with the ratio on that line.
+    const auto lists = [&ratio](const QLineEdit *field, const QLabel *other) {
+        const QStringList lines = field->toolTip().split(QLatin1Char('\n'));
+        return std::any_of(lines.begin(), lines.end(), [&](const QString &line) {
+            return line.contains(other->text()) && line.contains(ratio);
+        });
+    };
+    QVERIFY2(lists(ui->txtTextColor, ui->labPanelColor), qPrintable(ui->txtTextColor->toolTip()));
+    QVERIFY2(lists(ui->txtPanelColor, ui->labTextColor), qPrintable(ui->txtPanelColor->toolTip()));
     QVERIFY(!ui->txtHighColor->toolTip().contains(ratio));
     const QString warning = fieldMarkSheet(FieldMark::LowContrast);
     QCOMPARE(ui->txtTextColor->styleSheet() == warning, warned);
