@@ -112,7 +112,6 @@ void RestyleTest::sameResultAsThePlainPath_data()
     QTest::newRow("light to dark") << composedSkin("白色扁平") << composedSkin("深黑色");
     QTest::newRow("to a finished file") << composedSkin("紫色") << readResourceText(QStringLiteral(":/qss/psblack.css"));
     QTest::newRow("classic skin") << composedSkin("黄色") << readResourceText(QStringLiteral(":/qss/blue.css"));
-    QTest::newRow("rejected panel colour") << composedSkin("银色") << composedSkin("银色", 1, QStringLiteral("#FFF"));
 }
 
 void RestyleTest::sameResultAsThePlainPath()

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 const std::array<ColorRole, ColorRoleCount> colorRoles = {{
     {"TextColor", "txtTextColor", "btnTextColor", "#C1"},
     {"PanelColor", "txtPanelColor", "btnPanelColor", "#C2"},
@@ -20,9 +22,9 @@ bool isColorValue(const QString &value)
     return color.match(value).hasMatch();
 }
 
-bool isAcceptedColor(const QString &value)
+bool allColorValues(const QStringList &values)
 {
-    return value.size() == 7 && value.contains(QLatin1Char('#'));
+    return values.size() == ColorRoleCount && std::all_of(values.begin(), values.end(), isColorValue);
 }
 
 QString swatchStyleSheet(const QString &value)
@@ -33,12 +35,11 @@ QString swatchStyleSheet(const QString &value)
 Composition composeSkin(const QString &templateText, const QStringList &values)
 {
     Composition result;
-    for (int i = 0; i < ColorRoleCount; ++i) {
-        result.accepted[i] = i < values.size() && isAcceptedColor(values.at(i));
-        result.anyAccepted = result.anyAccepted || result.accepted[i];
-    }
+    result.complete = allColorValues(values);
+    if (!result.complete)
+        return result;
 
-    // Each accepted placeholder grows by four characters.
+    // Each placeholder grows by four characters.
     result.sheet.reserve(templateText.size() + templateText.size() / 24);
     const QChar *text = templateText.constData();
     const int size = templateText.size();
@@ -47,7 +48,7 @@ Composition composeSkin(const QString &templateText, const QStringList &values)
         if (text[at] != QLatin1Char('#') || text[at + 1] != QLatin1Char('C'))
             continue;
         const int role = text[at + 2].unicode() - '1';
-        if (role < 0 || role >= ColorRoleCount || !result.accepted[role])
+        if (role < 0 || role >= ColorRoleCount)
             continue;
         result.sheet.append(text + copiedUpTo, at - copiedUpTo);
         result.sheet.append(values.at(role));

@@ -24,11 +24,11 @@ constexpr int ColorRoleCount = 8;
 extern const std::array<ColorRole, ColorRoleCount> colorRoles;
 
 // A colour: "#" followed by exactly six hexadecimal digits, in either case.
+// Nothing else is one: no colour words, no short forms, no blanks.
 bool isColorValue(const QString &value);
 
-// A colour field's text takes part in a composition when it holds a "#"
-// somewhere and is exactly seven UTF-16 units long; nothing else is checked.
-bool isAcceptedColor(const QString &value);
+// True when `values` holds one colour per role, eight in all.
+bool allColorValues(const QStringList &values);
 
 // The one-rule style sheet that paints a colour button in its role's colour.
 QString swatchStyleSheet(const QString &value);
@@ -36,15 +36,15 @@ QString swatchStyleSheet(const QString &value);
 struct Composition
 {
     QString sheet;
-    std::array<bool, ColorRoleCount> accepted {};
-    bool anyAccepted = false;
+    // False, and the sheet empty, unless all eight values were colours.
+    bool complete = false;
 };
 
-// Puts each accepted value in place of its role's placeholder in one pass
-// over the template: a value once put in is never searched again, so a value
-// such as "#C8C8D0" survives the later roles. Placeholders of roles whose
-// value is not accepted stay as they are. `values` holds one text per role;
-// missing entries count as empty.
+// Puts each role's colour in place of its placeholder in one pass over the
+// template: a value once put in is never searched again, so a value such as
+// "#C8C8D0" survives the later roles. Composes nothing unless `values` holds
+// eight colours (allColorValues), so no skin ever carries a placeholder or a
+// text that is not a colour.
 Composition composeSkin(const QString &templateText, const QStringList &values);
 
 // The panel colour of a skin text: the seven characters after

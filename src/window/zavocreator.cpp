@@ -1,6 +1,7 @@
 #include "zavocreator.h"
 #include "ui_zavocreator.h"
 
+#include "colorfieldstatus.h"
 #include "colorroles.h"
 #include "previewcontent.h"
 #include "skinapply.h"
@@ -31,6 +32,22 @@ std::array<QPushButton *, ColorRoleCount> colorButtons(const Ui::ZavoCreator *ui
     return {ui->btnTextColor, ui->btnPanelColor, ui->btnBorderColor,
             ui->btnNormalColorStart, ui->btnNormalColorEnd,
             ui->btnDarkColorStart, ui->btnDarkColorEnd, ui->btnHighColor};
+}
+
+// The labels of the colour rows, which name the roles to the user.
+QStringList colorLabels(const Ui::ZavoCreator *ui)
+{
+    return {ui->labTextColor->text(), ui->labPanelColor->text(), ui->labBorderColor->text(),
+            ui->labNormalColorStart->text(), ui->labNormalColorEnd->text(),
+            ui->labDarkColorStart->text(), ui->labDarkColorEnd->text(), ui->labHighColor->text()};
+}
+
+QStringList fieldTexts(const Ui::ZavoCreator *ui)
+{
+    QStringList values;
+    for (const QLineEdit *field : colorFields(ui))
+        values.append(field->text());
+    return values;
 }
 
 // Picks a colour for one role: the dialog always starts on pure green, and
@@ -182,6 +199,12 @@ void ZavoCreator::on_txtHighColor_textChanged(QString)
 
 void ZavoCreator::on_btnSave_clicked()
 {
+    const QString notColors = nonColorLabels(fieldTexts(ui), colorLabels(ui));
+    if (!notColors.isEmpty()) {
+        QMessageBox::warning(this, tr("保存当前皮肤"),
+                             tr("%1 不是颜色（# 加六位十六进制数字），皮肤未保存。").arg(notColors));
+        return;
+    }
     composeStyle(true);
     // A skin is never rich text, whatever its first line holds.
     ui->txtMain->setPlainText(composedSheet);
@@ -266,35 +289,37 @@ void ZavoCreator::openSkinFile(const QString &fileName)
 
     ui->txtMain->setPlainText(text);
     const std::optional<QStringList> colors = parseColorTrailer(text);
-    if (!colors)
+    if (!colors || !allColorValues(*colors))
         return;
 
-    // Only the last field's change applies the skin, once, with all eight
-    // colours in place.
+    // The file's look is applied once, with all eight colours in place,
+    // whether or not any field changed.
     const auto fields = colorFields(ui);
     autoApply = false;
-    for (int i = 0; i < ColorRoleCount - 1; ++i)
+    for (int i = 0; i < ColorRoleCount; ++i)
         fields[i]->setText(colors->at(i));
     autoApply = true;
-    fields[ColorRoleCount - 1]->setText(colors->at(ColorRoleCount - 1));
+    composeStyle(false);
 }
 
 void ZavoCreator::composeStyle(bool storeOnly)
 {
-    QStringList values;
-    for (const QLineEdit *field : colorFields(ui))
-        values.append(field->text());
-
-    const Composition composition = composeSkin(templateSheet, values);
+    const QStringList values = fieldTexts(ui);
+    const QStringList labels = colorLabels(ui);
+    const auto fields = colorFields(ui);
     const auto buttons = colorButtons(ui);
     for (int i = 0; i < ColorRoleCount; ++i) {
+        showFieldStatus(fields[i], colorFieldStatus(i, values, labels));
         // Setting a button's style sheet re-polishes it even when the text
         // is the same; a keystroke changes one swatch at most.
         const QString swatch = swatchStyleSheet(values.at(i));
-        if (composition.accepted[i] && buttons[i]->styleSheet() != swatch)
+        if (isColorValue(values.at(i)) && buttons[i]->styleSheet() != swatch)
             buttons[i]->setStyleSheet(swatch);
     }
-    if (!composition.anyAccepted)
+
+    // While a field holds no colour the program keeps its last look.
+    const Composition composition = composeSkin(templateSheet, values);
+    if (!composition.complete)
         return;
 
     composedSheet = composition.sheet;
