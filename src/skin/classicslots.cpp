@@ -1,4 +1,4 @@
-#include "skintables.h"
+#include "classicslots.h"
 
 #include "skincatalogue.h"
 
@@ -42,4 +42,13 @@ const QVector<ClassicSkin> &classicSkins()
         return out;
     }();
     return skins;
+}
+
+const ClassicSkin *findClassicSkin(const QString &style)
+{
+    for (const ClassicSkin &skin : classicSkins()) {
+        if (skin.style == style)
+            return &skin;
+    }
+    return nullptr;
 }
