@@ -17,6 +17,8 @@ struct Command
 const Command commands[] = {
     {"list", "list the built-in skins and their colours", runList},
     {"compose", "write a skin's style sheet, as the window's Save does", runCompose},
+    {"export", "write a skin as a bundle for another Qt project", runExport},
+    {"check", "list the url()s of a style sheet that do not resolve", runCheck},
 };
 
 QString usage()
