@@ -291,26 +291,6 @@ std::function<void(QPainter &)> sizeGrip(const QColor &colour)
     };
 }
 
-enum class Tick { None, Checked, Partial };
-
-std::function<void(QPainter &)> indicator(const QColor &face, const QColor &frame, const QColor &mark, Tick tick)
-{
-    return [=](QPainter &p) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(frame);
-        p.drawRoundedRect(QRectF(0, 0, 20, 20), 3, 3);
-        p.setBrush(face);
-        p.drawRoundedRect(QRectF(2, 2, 16, 16), 1.5, 1.5);
-        if (tick == Tick::Checked) {
-            p.setPen(QPen(mark, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            const QPointF line[3] = {{5.0, 10.2}, {8.6, 13.8}, {15.0, 6.4}};
-            p.drawPolyline(line, 3);
-        } else if (tick == Tick::Partial) {
-            p.fillRect(QRectF(6, 6, 8, 8), mark);
-        }
-    };
-}
-
 } // namespace
 
 std::optional<SkinColours> skinColours(const QStringList &colors)
@@ -385,15 +365,26 @@ QVector<NamedImage> coverageImages(const SkinColours &colours)
         {"sort_up", 10, 10, triangle(m.onBar, QPolygonF({{1.5, 7}, {8.5, 7}, {5, 2.5}}))},
         {"sort_down", 10, 10, triangle(m.onBar, QPolygonF({{1.5, 3}, {8.5, 3}, {5, 7.5}}))},
         {"size_grip", 16, 16, sizeGrip(m.onPanel)},
-        {"view_unchecked", 20, 20, indicator(colours.panel, m.onPanel, m.tick, Tick::None)},
-        {"view_checked", 20, 20, indicator(colours.panel, m.onPanel, m.tick, Tick::Checked)},
-        {"view_partial", 20, 20, indicator(colours.panel, m.onPanel, m.tick, Tick::Partial)},
     };
+    // The view indicators are the skin's check boxes, drawn to show on the panel.
+    const struct
+    {
+        const char *name;
+        const char *checkBox;
+    } indicators[] = {{"view_unchecked", "checkbox_unchecked.png"},
+                      {"view_checked", "checkbox_checked.png"},
+                      {"view_partial", "checkbox_parcial.png"}};
     QVector<NamedImage> out;
-    for (const auto &image : images) {
-        for (int scale : {1, 2}) {
-            const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        for (const auto &image : images)
             out.append({QLatin1String(image.name) + suffix, drawn(image.width, image.height, scale, image.paint)});
+        const QVector<NamedImage> boxes = indicatorSet({m.tick, colours.panel, m.onPanel, m.tick, m.onPanel}, scale);
+        for (const auto &indicator : indicators) {
+            for (const NamedImage &box : boxes) {
+                if (box.name == QLatin1String(indicator.checkBox))
+                    out.append({QLatin1String(indicator.name) + suffix, box.image});
+            }
         }
     }
     return out;
