@@ -2,6 +2,7 @@
 // folder with the same input files, checking the exit code, the one error
 // line, standard output and the files left behind.
 #include "colorroles.h"
+#include "coverage.h"
 #include "skincatalogue.h"
 #include "skinfile.h"
 
@@ -34,6 +35,9 @@ bool makeInputs(const QString &dir)
               && writeText(dir + "/out/marker.txt", "an earlier bundle")
               && writeText(dir + "/failing-rcc", "#!/bin/sh\necho rcc broke >&2\nexit 1\n")
               && QFile::setPermissions(dir + "/failing-rcc", QFile::ReadOwner | QFile::ExeOwner)
+              && writeText(dir + "/completed.css",                                   // exported --complete
+                           skinFileBytes(appendCoverage(QString::fromUtf8(savedBytes()),
+                                                        coverageBlock(*skinColours(kColors.split(',')), ":/s/"))))
               && writeText(dir + "/nope.css", "QCheckBox{image:url(:/qss/common/nope.png);}")
               && writeText(dir + "/part/part.css", "A{image:url(:/p/images/a.png)} B{image:url(:/p/icons/b.png)}")
               && writeText(dir + "/part/images/a.png", "png")
@@ -111,6 +115,14 @@ void CliTest::run_data()
                        "b/dark.qrc|<qresource prefix=\"/themes/dark\">", "b/images/checkbox_checked@2x.png",
                        "b/README.txt|#2B2B2B"}
         << QStringList{"b/dark.css|:/qss/", "b/images/add_left.png"};
+    *row("complete, with files")
+        << QStringList{"export", "--skin", "black", "--complete", "--files", "-o", "{dir}/b"} << "" << 0 << ""
+        << QByteArray()
+        << QStringList{"b/black.css|/* VantuSkin coverage layer:", "b/black.qrc|images/view_checked@2x.png",
+                       "b/images/dock_close@2x.png", "b/black.files.css|/b/images/tab_close.png)"}
+        << QStringList{"b/black.files.css|url(:"};
+    *row("colours from a completed sheet") << QStringList{"compose", "--from", "{dir}/completed.css"} << "" << 0
+                                           << "" << savedBytes() << none << none;
     *row("compose equals Save's bytes") << QStringList{"compose", "--from", "{dir}/saved.css"} << "" << 0 << ""
                                         << savedBytes() << none << none;
     *row("check: unreadable sheet") << QStringList{"check", "{dir}/none.css"} << "" << 1 << "cannot read"

@@ -70,3 +70,33 @@ QPalette skinPalette(const QStringList &colors)
     const std::optional<SkinColours> colours = skinColours(colors);
     return colours ? skinPalette(*colours) : QPalette();
 }
+
+QStringList paletteSource(const QPalette &palette)
+{
+    static const struct
+    {
+        QPalette::ColorRole role;
+        const char *name;
+    } roles[] = {
+        {QPalette::Window, "Window"}, {QPalette::WindowText, "WindowText"}, {QPalette::Base, "Base"},
+        {QPalette::AlternateBase, "AlternateBase"}, {QPalette::Text, "Text"}, {QPalette::Button, "Button"},
+        {QPalette::ButtonText, "ButtonText"}, {QPalette::BrightText, "BrightText"},
+        {QPalette::Highlight, "Highlight"}, {QPalette::HighlightedText, "HighlightedText"},
+        {QPalette::ToolTipBase, "ToolTipBase"}, {QPalette::ToolTipText, "ToolTipText"},
+        {QPalette::Link, "Link"}, {QPalette::LinkVisited, "LinkVisited"},
+        {QPalette::PlaceholderText, "PlaceholderText"},
+    };
+    auto color = [](const QColor &c) { return QStringLiteral("QColor(\"%1\")").arg(c.name().toUpper()); };
+    QStringList lines = {QStringLiteral("QPalette palette(%1, %2);")
+                             .arg(color(palette.color(QPalette::Button)), color(palette.color(QPalette::Window)))};
+    QStringList disabled;
+    for (const auto &r : roles) {
+        const QColor active = palette.color(QPalette::Active, r.role);
+        lines << QStringLiteral("palette.setColor(QPalette::%1, %2);").arg(QLatin1String(r.name), color(active));
+        const QColor off = palette.color(QPalette::Disabled, r.role);
+        if (off != active)
+            disabled << QStringLiteral("palette.setColor(QPalette::Disabled, QPalette::%1, %2);")
+                            .arg(QLatin1String(r.name), color(off));
+    }
+    return lines + disabled;
+}

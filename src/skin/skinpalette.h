@@ -34,4 +34,11 @@ QPalette skinPalette(const SkinColours &colours);
 // all eight are colours.
 QPalette skinPalette(const QStringList &colors);
 
+// C++ lines that build `palette` as skinPalette() made it, for a program
+// that does not link this library: the palette from its button and window
+// colours, one setColor() per role for all groups, and one more for each
+// role whose Disabled colour differs. Statements only; needs QPalette and
+// QColor.
+QStringList paletteSource(const QPalette &palette);
+
 #endif // SKINPALETTE_H
