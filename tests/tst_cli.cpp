@@ -12,12 +12,7 @@
 
 namespace {
 
-const QString kColors = QStringLiteral("#E0E0E0,#2B2B2B,#555555,#3A3A3A,#333333,#4A4A4A,#404040,#FFB000");
-
-QByteArray savedBytes()
-{
-    return skinFileBytes(composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), kColors.split(',')).sheet);
-}
+const char kColors[] = "#E0E0E0,#2B2B2B,#555555,#3A3A3A,#333333,#4A4A4A,#404040,#FFB000";
 
 bool writeText(const QString &path, const QByteArray &bytes)
 {
@@ -26,31 +21,66 @@ bool writeText(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// The input files every row finds in its folder.
+// The input files every row finds in its folder ({dir}); saved.css is what
+// Save writes for kColors, builtin/ holds the 24 built-in sheets.
 bool makeInputs(const QString &dir)
 {
-    bool ok = writeText(dir + "/saved.css", savedBytes())                            // what Save writes
-              && writeText(dir + "/notrailer.css", "QWidget{color:#000000;}\r\n")   // a sheet, no colours
-              && writeText(dir + "/afile", "not a folder")
+    const QString sheet = composeSkin(readResourceText(":/qss/template.css"), QString(kColors).split(',')).sheet;
+    bool ok = writeText(dir + "/saved.css", skinFileBytes(sheet)) && writeText(dir + "/afile", "no folder")
+              && writeText(dir + "/notrailer.css", "QWidget{color:#000000;}\r\n")
               && writeText(dir + "/out/marker.txt", "an earlier bundle")
               && writeText(dir + "/failing-rcc", "#!/bin/sh\necho rcc broke >&2\nexit 1\n")
               && QFile::setPermissions(dir + "/failing-rcc", QFile::ReadOwner | QFile::ExeOwner)
-              && writeText(dir + "/completed.css",                                   // exported --complete
-                           skinFileBytes(appendCoverage(QString::fromUtf8(savedBytes()),
-                                                        coverageBlock(*skinColours(kColors.split(',')), ":/s/"))))
+              && writeText(dir + "/completed.css", skinFileBytes(appendCoverage(sheet, coverageBlock(
+                                                       *skinColours(QString(kColors).split(',')), ":/s/"))))
               && writeText(dir + "/nope.css", "QCheckBox{image:url(:/qss/common/nope.png);}")
-              && writeText(dir + "/part/part.css", "A{image:url(:/p/images/a.png)} B{image:url(:/p/icons/b.png)}")
-              && writeText(dir + "/part/images/a.png", "png")
-              && writeText(dir + "/part/icons/b.png", "png")
-              && writeText(dir + "/part/part.qrc", "<RCC><qresource prefix=\"/p\"><file>part.css</file>"
-                                                   "<file>images/a.png</file></qresource></RCC>");
+              && writeText(dir + "/p/p.css", "A{image:url(:/p/images/a.png)} B{image:url(:/p/icons/b.png)}")
+              && writeText(dir + "/p/images/a.png", "") && writeText(dir + "/p/icons/b.png", "")
+              && writeText(dir + "/p/p.qrc", "<RCC><qresource prefix='/p'><file>images/a.png</file></qresource>"
+                                             "</RCC>");
     for (const QString &style : finishedSkinStyles())
         ok = ok && writeText(dir + "/builtin/" + style + ".css",
                              readResourceText(":/qss/" + style + ".css").toLatin1());
     return ok;
 }
 
+// arguments and rcc ($VANTUSKIN_RCC) with {dir} for the row's folder; output
+// "@file" for that input file's bytes; files that exist afterwards, "path|text"
+// holding the text, "!" for the opposite.
+struct Case { const char *name, *arguments, *rcc; int exitCode; const char *error, *output, *files; };
+const Case kCases[] = {
+    {"bad arguments", "export --skin psblack", "", 1, "export needs the bundle's folder: -o DIR", "", ""},
+    {"unknown skin", "export --skin nosuch -o {dir}/b", "", 1, "unknown skin \"nosuch\"; the built-in skins are: ",
+     "", "!b"},
+    {"bad colour", "export -o {dir}/b --colors #E0E0E0,#2B2B2B,#55555G,#3A3A3A,#333333,#4A4A4A,#404040,#FFB000", "",
+     1, "colour 3 (BorderColor) \"#55555G\" is not \"#\" followed by six hexadecimal digits", "", "!b"},
+    {"missing trailer", "export --from {dir}/notrailer.css -o {dir}/b", "", 1, "notrailer.css has no colour trailer",
+     "", "!b"},
+    {"unwritable output", "export --skin black -o {dir}/afile/b", "", 1, "cannot create the folder", "", "afile"},
+    {"existing folder without --force", "export --skin psblack -o {dir}/out", "", 1, "out already exists; give --force",
+     "", "out/marker.txt !out/psblack.css"},
+    {"--force keeps the old folder on failure", "export --skin psblack -o {dir}/out --force --rcc", "{dir}/failing-rcc",
+     1, "rcc broke", "", "out/marker.txt !out/psblack.css"},
+    {"--force replaces", "export --skin psblack -o {dir}/out --force", "", 0, "", "",
+     "out/psblack.css|url(:/psblack/images/checkbox_checked.png) out/images/branch_open.png out/psblack.qrc "
+     "out/README.txt !out/marker.txt !out/images/branch_open@2x.png"},
+    {"recoloured, with prefix, name and rcc",
+     "export --from {dir}/saved.css --recolor --rcc --prefix themes/dark/ --name dark -o {dir}/b", "", 0, "", "",
+     "b/dark.css|url(:/themes/dark/images/radiobutton_checked.png) b/dark.qrc|prefix=\"/themes/dark\" b/dark.rcc "
+     "b/images/checkbox_checked@2x.png b/README.txt|#2B2B2B !b/dark.css|:/qss/ !b/images/add_left.png"},
+    {"complete, with files", "export --skin black --complete --files -o {dir}/b", "", 0, "", "",
+     "b/black.css|VantuSkin b/black.qrc|images/view_checked@2x.png b/images/dock_close@2x.png "
+     "b/black.files.css|/b/images/tab_close.png) !b/black.files.css|url(:"},
+    {"colours from a completed sheet", "compose --from {dir}/completed.css", "", 0, "", "@saved.css", ""},
+    {"compose equals Save's bytes", "compose --from {dir}/saved.css", "", 0, "", "@saved.css", ""},
+    {"check: missing from the built-in resources", "check {dir}/nope.css", "", 1, "1 of 1 url()s do not resolve",
+     ":/qss/common/nope.png\n", ""},
+    {"check: qrc omits a folder", "check {dir}/p/p.css --qrc {dir}/p/p.qrc", "", 1, "1 of 2", ":/p/icons/b.png\n", ""},
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Case)
 
 class CliTest : public QObject
 {
@@ -63,118 +93,43 @@ private slots:
 
 void CliTest::run_data()
 {
-    QTest::addColumn<QStringList>("arguments");  // {dir} stands for the row's folder
-    QTest::addColumn<QString>("rcc");            // VANTUSKIN_RCC, if not empty
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("error");          // in the one line on standard error
-    QTest::addColumn<QByteArray>("output");      // standard output
-    QTest::addColumn<QStringList>("files");      // exist afterwards; "path|text": holds the text
-    QTest::addColumn<QStringList>("absent");     // do not exist afterwards
-
-    const QString badColors = QString(kColors).replace("#555555", "#55555G");
-    const QStringList none;
-    auto row = [](const char *name) { return &QTest::newRow(name); };
-    *row("no command") << none << "" << 1 << "no command given; the commands are: list, compose, export, check"
-                       << QByteArray() << none << none;
-    *row("unknown option") << QStringList{"export", "--colour", kColors} << "" << 1 << "colour" << QByteArray()
-                           << none << none;
-    *row("export without -o") << QStringList{"export", "--skin", "psblack"} << "" << 1 << "-o DIR" << QByteArray()
-                              << none << none;
-    *row("two sources") << QStringList{"export", "--skin", "psblack", "--colors", kColors, "-o", "{dir}/b"} << ""
-                        << 1 << "exactly one of --skin, --colors or --from" << QByteArray() << none
-                        << QStringList{"b"};
-    *row("unknown skin") << QStringList{"export", "--skin", "nosuch", "-o", "{dir}/b"} << "" << 1
-                         << "unknown skin \"nosuch\"; the built-in skins are: blackblue," << QByteArray() << none
-                         << QStringList{"b"};
-    *row("bad colour") << QStringList{"export", "--colors", badColors, "-o", "{dir}/b"} << "" << 1
-                       << "colour 3 (BorderColor) \"#55555G\" is not" << QByteArray() << none << QStringList{"b"};
-    *row("missing trailer") << QStringList{"export", "--from", "{dir}/notrailer.css", "-o", "{dir}/b"} << "" << 1
-                            << "notrailer.css has no colour trailer" << QByteArray() << none << QStringList{"b"};
-    *row("bad name") << QStringList{"export", "--from", "{dir}/saved.css", "--name", "my skin", "-o", "{dir}/b"}
-                     << "" << 1 << "bundle name \"my skin\"" << QByteArray() << none << QStringList{"b"};
-    *row("unwritable output") << QStringList{"export", "--skin", "black", "-o", "{dir}/afile/b"} << "" << 1
-                              << "cannot create the folder" << QByteArray() << QStringList{"afile"} << none;
-    *row("existing folder without --force") << QStringList{"export", "--skin", "psblack", "-o", "{dir}/out"} << ""
-                                            << 1 << "out already exists; give --force" << QByteArray()
-                                            << QStringList{"out/marker.txt"} << QStringList{"out/psblack.css"};
-    *row("--force keeps the old folder on failure")
-        << QStringList{"export", "--skin", "psblack", "-o", "{dir}/out", "--force", "--rcc"} << "{dir}/failing-rcc"
-        << 1 << "rcc broke" << QByteArray() << QStringList{"out/marker.txt"} << QStringList{"out/psblack.css"};
-    *row("missing rcc") << QStringList{"export", "--skin", "psblack", "-o", "{dir}/b", "--rcc"} << "{dir}/none"
-                        << 1 << "Qt's rcc is not at" << QByteArray() << none << QStringList{"b"};
-    *row("--force replaces") << QStringList{"export", "--skin", "psblack", "-o", "{dir}/out", "--force"} << "" << 0
-                             << "" << QByteArray()
-                             << QStringList{"out/psblack.css|url(:/psblack/images/checkbox_checked.png)",
-                                            "out/images/branch_open.png", "out/psblack.qrc", "out/README.txt"}
-                             << QStringList{"out/marker.txt", "out/images/branch_open@2x.png"};
-    *row("recoloured, with prefix, name and rcc")
-        << QStringList{"export", "--from", "{dir}/saved.css", "--recolor", "--rcc", "--prefix", "themes/dark/",
-                       "--name", "dark", "-o", "{dir}/b"}
-        << "" << 0 << "" << QByteArray()
-        << QStringList{"b/dark.css|url(:/themes/dark/images/radiobutton_checked.png)", "b/dark.rcc",
-                       "b/dark.qrc|<qresource prefix=\"/themes/dark\">", "b/images/checkbox_checked@2x.png",
-                       "b/README.txt|#2B2B2B"}
-        << QStringList{"b/dark.css|:/qss/", "b/images/add_left.png"};
-    *row("complete, with files")
-        << QStringList{"export", "--skin", "black", "--complete", "--files", "-o", "{dir}/b"} << "" << 0 << ""
-        << QByteArray()
-        << QStringList{"b/black.css|/* VantuSkin coverage layer:", "b/black.qrc|images/view_checked@2x.png",
-                       "b/images/dock_close@2x.png", "b/black.files.css|/b/images/tab_close.png)"}
-        << QStringList{"b/black.files.css|url(:"};
-    *row("colours from a completed sheet") << QStringList{"compose", "--from", "{dir}/completed.css"} << "" << 0
-                                           << "" << savedBytes() << none << none;
-    *row("compose equals Save's bytes") << QStringList{"compose", "--from", "{dir}/saved.css"} << "" << 0 << ""
-                                        << savedBytes() << none << none;
-    *row("check: unreadable sheet") << QStringList{"check", "{dir}/none.css"} << "" << 1 << "cannot read"
-                                    << QByteArray() << none << none;
-    *row("check: image missing from the built-in resources")
-        << QStringList{"check", "{dir}/nope.css"} << "" << 1 << "1 of 1 url()s do not resolve"
-        << QByteArray(":/qss/common/nope.png\n") << none << none;
-    *row("check: qrc omits a folder") << QStringList{"check", "{dir}/part/part.css", "--qrc", "{dir}/part/part.qrc"}
-                                      << "" << 1 << "1 of 2" << QByteArray(":/p/icons/b.png\n") << none << none;
+    QTest::addColumn<Case>("c");
+    for (const Case &c : kCases)
+        QTest::newRow(c.name) << c;
+    static QList<QByteArray> lines;
     for (const QString &style : finishedSkinStyles()) {
-        *row(qPrintable("check built-in " + style)) << QStringList{"check", "{dir}/builtin/" + style + ".css"} << ""
-                                                    << 0 << "" << QByteArray() << none << none;
+        lines << ("check {dir}/builtin/" + style + ".css").toUtf8();
+        QTest::newRow(qPrintable("check built-in " + style)) << Case{"", lines.last().constData(), "", 0, "", "", ""};
     }
 }
 
 void CliTest::run()
 {
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, rcc);
-    QFETCH(int, exitCode);
-    QFETCH(QString, error);
-    QFETCH(QByteArray, output);
-    QFETCH(QStringList, files);
-    QFETCH(QStringList, absent);
-
+    QFETCH(Case, c);
     QTemporaryDir dir;
     QVERIFY(dir.isValid() && makeInputs(dir.path()));
     const QStringList inputs = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    arguments.replaceInStrings("{dir}", dir.path());
     QProcess cli;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!rcc.isEmpty())
-        environment.insert("VANTUSKIN_RCC", rcc.replace("{dir}", dir.path()));
+    if (*c.rcc)
+        environment.insert("VANTUSKIN_RCC", QString(c.rcc).replace("{dir}", dir.path()));
     cli.setProcessEnvironment(environment);
-    cli.start(QStringLiteral(CLI_PATH), arguments);
+    cli.start(CLI_PATH, QString(c.arguments).replace("{dir}", dir.path()).split(' '));
     QVERIFY(cli.waitForFinished(60000));
     const QString errors = QString::fromUtf8(cli.readAllStandardError());
-    QCOMPARE(cli.exitCode(), exitCode);
-    QCOMPARE(cli.readAllStandardOutput(), output);
-    if (exitCode != 0)
-        QVERIFY2(errors.count('\n') == 1 && errors.contains(error), qPrintable(errors));
+    QCOMPARE(cli.exitCode(), c.exitCode);
+    QFile input(dir.filePath(QString(c.output).mid(1)));
+    QCOMPARE(cli.readAllStandardOutput(), *c.output == '@' && input.open(QIODevice::ReadOnly) ? input.readAll()
+                                                                                              : QByteArray(c.output));
+    QVERIFY2(c.exitCode == 0 ? errors.isEmpty() : errors.count('\n') == 1 && errors.contains(c.error),
+             qPrintable(errors));
 
-    for (const QString &file : files) {
-        QFile f(dir.filePath(file.section('|', 0, 0)));
-        QVERIFY2(f.open(QIODevice::ReadOnly) && f.readAll().contains(file.section('|', 1).toUtf8()), qPrintable(file));
-    }
-    for (const QString &file : absent) {
-        QFile f(dir.filePath(file.section('|', 0, 0)));
-        const bool present = file.contains('|') ? f.open(QIODevice::ReadOnly) && f.readAll().contains(
-                                                      file.section('|', 1).toUtf8())
-                                                : f.exists();
-        QVERIFY2(!present, qPrintable(file));
+    for (QString file : QString(c.files).split(' ', Qt::SkipEmptyParts)) {
+        const bool expected = !file.startsWith('!');
+        QFile f(dir.filePath(file.remove(0, expected ? 0 : 1).section('|', 0, 0)));
+        const QByteArray text = file.section('|', 1).toUtf8();
+        const bool found = text.isEmpty() ? f.exists() : f.open(QIODevice::ReadOnly) && f.readAll().contains(text);
+        QVERIFY2(found == expected, qPrintable(file));
     }
     // Nothing half-written: no temporary folder is left beside the output.
     for (const QString &entry : QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))

@@ -30,9 +30,12 @@ int runExport(const QStringList &arguments)
         "and DIR/README.txt with the lines that add and apply it."));
     addSkinSourceOptions(parser);
     parser.addOptions({
-        {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("The bundle's folder."), QStringLiteral("dir")},
-        {QStringLiteral("name"), QStringLiteral("File name of the sheet and the .qrc (default: the style name, the "
-                                                "file's base name, or \"skin\" for --colors)."), QStringLiteral("name")},
+        {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("The bundle's folder."),
+         QStringLiteral("dir")},
+        {QStringLiteral("name"),
+         QStringLiteral("File name of the sheet and the .qrc (default: the style name, the file's base name, or "
+                        "\"skin\" for --colors)."),
+         QStringLiteral("name")},
         {QStringLiteral("prefix"), QStringLiteral("Resource prefix (default: /NAME)."), QStringLiteral("prefix")},
         {QStringLiteral("recolor"), QStringLiteral("Draw the images in the skin's colours, also at double size.")},
         {QStringLiteral("rcc"), QStringLiteral("Also write NAME.rcc with Qt's rcc (found at build time; "
@@ -89,7 +92,8 @@ int runCheck(const QStringList &arguments)
         "resources; exits 1 if any does not."));
     parser.addPositionalArgument(QStringLiteral("file.css"), QStringLiteral("The style sheet."));
     parser.addOptions({
-        {QStringLiteral("qrc"), QStringLiteral("Resolve against the files this .qrc lists."), QStringLiteral("file.qrc")},
+        {QStringLiteral("qrc"), QStringLiteral("Resolve against the files this .qrc lists."),
+         QStringLiteral("file.qrc")},
         {QStringLiteral("rcc"), QStringLiteral("Resolve against this binary resource."), QStringLiteral("file.rcc")},
     });
     if (!parseArguments(parser, arguments))

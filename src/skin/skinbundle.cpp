@@ -189,14 +189,16 @@ QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const 
                               + QLatin1Char('/') + bundle.name + QStringLiteral(".css");
     const int width = bundle.name.size() + (withFiles ? 11 : 5);
     QString text = QStringLiteral("%1: a skin for Qt Widgets applications, made by vantuskin-cli.\n\n");
-    const QString row = QStringLiteral("  %1  %2\n");
-    text += row.arg(bundle.name + QStringLiteral(".css"), -width).arg(QStringLiteral("the style sheet; its images are under :%2/images/"))
-            + row.arg(bundle.name + QStringLiteral(".qrc"), -width).arg(QStringLiteral("the resource file that lists the sheet and its images"))
-            + row.arg(QStringLiteral("images/"), -width).arg(QStringLiteral("the images the sheet refers to"));
+    auto row = [&text, width](const QString &file, const char *what) {
+        text += QStringLiteral("  %1  %2\n").arg(file, -width).arg(QLatin1String(what));
+    };
+    row(bundle.name + QStringLiteral(".css"), "the style sheet; its images are under :%2/images/");
+    row(bundle.name + QStringLiteral(".qrc"), "the resource file that lists the sheet and its images");
+    row(QStringLiteral("images/"), "the images the sheet refers to");
     if (withRcc)
-        text += row.arg(bundle.name + QStringLiteral(".rcc"), -width).arg(QStringLiteral("the same resources, compiled for QResource::registerResource"));
+        row(bundle.name + QStringLiteral(".rcc"), "the same resources, compiled for QResource::registerResource");
     if (withFiles)
-        text += row.arg(bundle.name + QStringLiteral(".files.css"), -width).arg(QStringLiteral("the style sheet with the images' paths on disk"));
+        row(bundle.name + QStringLiteral(".files.css"), "the style sheet with the images' paths on disk");
     text += QStringLiteral(
         "\nCopy this folder into your project as %3/ and add the resource file to\n"
         "your target (here myapp) in its CMakeLists.txt:\n\n"
@@ -236,7 +238,8 @@ QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const 
 bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleOptions &options, QString *error)
 {
     if (!isBundleName(bundle.name)) {
-        *error = QStringLiteral("the bundle name \"%1\" may hold only letters, digits, \"_\", \"-\" and \".\"")
+        *error = QStringLiteral("the bundle name \"%1\" may hold only letters, digits, \"_\", \"-\" and \".\"; "
+                                "give one with --name")
                      .arg(bundle.name);
         return false;
     }
