@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 namespace Ui {
 class ZavoCreator;
@@ -20,6 +21,12 @@ class ZavoCreator : public QMainWindow
 public:
     explicit ZavoCreator(QWidget *parent = nullptr);
     ~ZavoCreator() override;
+
+    // Leaves the window as choosing a skin from the menu does: the colours
+    // in the fields and on their buttons, `sheet` applied to the whole
+    // program. The menu restyles once per field and once for the file;
+    // this restyles once.
+    void showSkin(const QStringList &colors, const QString &sheet);
 
 private slots:
     void initForm();
