@@ -49,6 +49,11 @@ void pickColor(QWidget *parent, QLineEdit *field, QPushButton *button)
 
 } // namespace
 
+QFont programFont()
+{
+    return QFont(QStringLiteral("Microsoft Yahei"), 9);
+}
+
 ZavoCreator::ZavoCreator(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::ZavoCreator)

@@ -1,6 +1,7 @@
 #ifndef ZAVOCREATOR_H
 #define ZAVOCREATOR_H
 
+#include <QFont>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -75,5 +76,9 @@ private:
     QString composedSheet;
     bool autoApply;
 };
+
+// The application font the program sets before it creates the window; the
+// window's layout, and so its size, depends on it.
+QFont programFont();
 
 #endif // ZAVOCREATOR_H
