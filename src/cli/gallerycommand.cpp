@@ -24,9 +24,10 @@ const char *const pageNames[] = {"00-editor", "01-widgets", "02-table", "03-navi
                                  "06-tabs", "07-devices", "08-iconfont", "09-ui", "10-video"};
 constexpr int pageCount = int(std::size(pageNames)) - 1;
 
-// Renders one skin into `folder`; the section lists what was written.
-bool renderSkin(ZavoCreator &window, const ReportedSkin &skin, const QString &folder, GallerySection *section,
-                QString *error)
+// Renders one skin into `folder` at the size the window opens at in it;
+// the section lists what was written.
+bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, const QString &folder,
+                GallerySection *section, QString *error)
 {
     auto *pages = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
     auto *editor = window.findChild<QTextEdit *>(QStringLiteral("txtMain"));
@@ -38,6 +39,10 @@ bool renderSkin(ZavoCreator &window, const ReportedSkin &skin, const QString &fo
                               ? composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), skin.source.colors).sheet
                               : skin.source.builtInSheet;
     window.showSkin(skin.source.colors, sheet);
+    // A skin's widgets may need more room than the form's size; the window
+    // then opens larger, but it never shrinks back for the next skin.
+    QCoreApplication::processEvents();
+    window.resize(formSize);
 
     *section = {skin.source.name, skin.note, skin.colors, {}, {}};
     for (int page = 0; page <= pageCount; ++page) {
@@ -116,9 +121,9 @@ int runGallery(const QStringList &arguments)
     if (!spare.isValid() || !QDir().mkdir(built))
         return fail(QStringLiteral("cannot create a folder beside %1: %2").arg(shown, spare.errorString()));
 
-    // The program's own font, as it sets it at start.
-    QApplication::setFont(QFont(QStringLiteral("Microsoft Yahei"), 9));
+    QApplication::setFont(programFont());
     ZavoCreator window;
+    const QSize formSize = window.size();
     window.show();
     QVector<GallerySection> sections;
     QTextStream progress(stderr);
@@ -126,7 +131,7 @@ int runGallery(const QStringList &arguments)
         progress << "skin " << sections.size() + 1 << " of " << skins->size() << ": " << skin.source.name << Qt::endl;
         GallerySection section;
         if (!QDir(built).mkdir(skin.source.name)
-            || !renderSkin(window, skin, built, &section, &error)) {
+            || !renderSkin(window, formSize, skin, built, &section, &error)) {
             return fail(error.isEmpty() ? QStringLiteral("cannot create the folder for %1").arg(skin.source.name) : error);
         }
         sections << section;
