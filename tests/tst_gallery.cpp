@@ -114,9 +114,12 @@ void GalleryTest::galleryOfOneSkin()
     QVERIFY(index.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(index.readAll());
     const QStringList images = QDir(dir.filePath("g/purple")).entryList({"*.png"});
-    QCOMPARE(images.size(), 11);
+    QCOMPARE(images.size(), 13);
     for (const QString &image : images) {
-        QCOMPARE(QImage(dir.filePath("g/purple/" + image)).size(), window.size());
+        const QImage page(dir.filePath("g/purple/" + image));
+        QVERIFY(!page.isNull());
+        if (!image.contains("application")) // the sample application window has a size of its own
+            QCOMPARE(page.size(), window.size());
         QVERIFY2(html.contains(QStringLiteral("href=\"purple/%1\"").arg(image)), qPrintable(image));
     }
 }

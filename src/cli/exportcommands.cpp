@@ -61,9 +61,7 @@ int runExport(const QStringList &arguments)
                        skin->builtInSheet, skin->colors, {}};
     if (bundle.sheet.isEmpty())
         bundle.sheet = composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), skin->colors).sheet;
-    // A classic-form file carries no colours: its own table says what it paints.
-    const std::optional<QStringList> trailer = parseColorTrailer(bundle.sheet);
-    bundle.colours = trailer ? skinColours(*trailer) : classicSkinColours(skin->name);
+    bundle.colours = sheetColours(bundle.sheet, skin->name);
     if (!bundle.colours)
         bundle.colours = skinColours(skin->colors);
 

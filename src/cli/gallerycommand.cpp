@@ -3,6 +3,9 @@
 #include "reportedskins.h"
 
 #include "colorroles.h"
+#include "coverage.h"
+#include "sampleapplication.h"
+#include "skinpalette.h"
 #include "skinreport.h"
 #include "zavocreator.h"
 
@@ -24,6 +27,14 @@ const char *const pageNames[] = {"00-editor", "01-widgets", "02-table", "03-navi
                                  "06-tabs", "07-devices", "08-iconfont", "09-ui", "10-video"};
 constexpr int pageCount = int(std::size(pageNames)) - 1;
 
+// The skin's text: the built-in file, or the composition of its colours.
+QString skinSheet(const ReportedSkin &skin)
+{
+    return skin.source.builtInSheet.isEmpty()
+               ? composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), skin.source.colors).sheet
+               : skin.source.builtInSheet;
+}
+
 // Renders one skin into `folder` at the size the window opens at in it;
 // the section lists what was written.
 bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, const QString &folder,
@@ -35,9 +46,7 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
         *error = QStringLiteral("the window has not the editor and the %1 preview pages this gallery expects").arg(pageCount);
         return false;
     }
-    const QString sheet = skin.source.builtInSheet.isEmpty()
-                              ? composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), skin.source.colors).sheet
-                              : skin.source.builtInSheet;
+    const QString sheet = skinSheet(skin);
     window.showSkin(skin.source.colors, sheet);
     // A skin's widgets may need more room than the form's size; the window
     // then opens larger, but it never shrinks back for the next skin.
@@ -58,6 +67,48 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
         }
         section->images << name;
         section->captions << (page == 0 ? QStringLiteral("编辑面板") : pages->tabText(page - 1));
+    }
+    return true;
+}
+
+// Renders the sample application window in one skin with its full palette,
+// as exported and as exported with --complete; the coverage images are
+// written to `imageFolder`.
+bool renderSample(SampleApplication &sample, const ReportedSkin &skin, const QString &sheet, const QString &folder,
+                  const QString &imageFolder, GallerySection *section, QString *error)
+{
+    std::optional<SkinColours> colours = sheetColours(sheet, skin.source.name);
+    if (!colours)
+        colours = skinColours(skin.colors);
+    if (!colours || !QDir().mkpath(imageFolder)) {
+        *error = QStringLiteral("cannot draw the coverage layer of %1").arg(skin.source.name);
+        return false;
+    }
+    for (const NamedImage &image : coverageImages(*colours)) {
+        if (!image.image.save(imageFolder + QLatin1Char('/') + image.name, "PNG")) {
+            *error = QStringLiteral("cannot write the coverage images of %1").arg(skin.source.name);
+            return false;
+        }
+    }
+    const QString complete = appendCoverage(sheet, coverageBlock(*colours, imageFolder + QLatin1Char('/')));
+    sample.setPalette(skinPalette(*colours));
+    const struct
+    {
+        const char *file;
+        QString sheet;
+        const char *caption;
+    } pages[] = {{"11-application", sheet, "sample application"},
+                 {"12-application-complete", complete, "sample application, --complete"}};
+    for (const auto &page : pages) {
+        sample.setStyleSheet(page.sheet);
+        QCoreApplication::processEvents();
+        const QString name = QStringLiteral("%1/%2.png").arg(skin.source.name, QLatin1String(page.file));
+        if (!sample.grab().save(folder + QLatin1Char('/') + name, "PNG")) {
+            *error = QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(folder + QLatin1Char('/') + name));
+            return false;
+        }
+        section->images << name;
+        section->captions << QLatin1String(page.caption);
     }
     return true;
 }
@@ -125,13 +176,17 @@ int runGallery(const QStringList &arguments)
     ZavoCreator window;
     const QSize formSize = window.size();
     window.show();
+    SampleApplication sample;
+    sample.show();
     QVector<GallerySection> sections;
     QTextStream progress(stderr);
     for (const ReportedSkin &skin : *skins) {
         progress << "skin " << sections.size() + 1 << " of " << skins->size() << ": " << skin.source.name << Qt::endl;
         GallerySection section;
         if (!QDir(built).mkdir(skin.source.name)
-            || !renderSkin(window, formSize, skin, built, &section, &error)) {
+            || !renderSkin(window, formSize, skin, built, &section, &error)
+            || !renderSample(sample, skin, skinSheet(skin), built,
+                             spare.path() + QStringLiteral("/images/") + skin.source.name, &section, &error)) {
             return fail(error.isEmpty() ? QStringLiteral("cannot create the folder for %1").arg(skin.source.name) : error);
         }
         sections << section;

@@ -1,6 +1,7 @@
 #include "coverage.h"
 
 #include "classicslots.h"
+#include "colorroles.h"
 #include "skinpalette.h"
 
 #include <QHash>
@@ -315,6 +316,12 @@ std::optional<SkinColours> classicSkinColours(const QString &style)
     // hovered and headers on K8..K9; menus K11 on K12; the slider's filled
     // part K17 marks the value.
     return SkinColours{k(10), k(1), k(3), {k(4), k(5)}, k(6), {k(8), k(9)}, k(11), k(12), k(17), true};
+}
+
+std::optional<SkinColours> sheetColours(const QString &sheet, const QString &style)
+{
+    const std::optional<QStringList> trailer = parseColorTrailer(withoutCoverage(sheet));
+    return trailer ? skinColours(*trailer) : classicSkinColours(style);
 }
 
 QString coverageBlock(const SkinColours &c, const QString &imagePrefix)

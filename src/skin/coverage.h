@@ -35,6 +35,10 @@ std::optional<SkinColours> skinColours(const QStringList &colors);
 // for any other name.
 std::optional<SkinColours> classicSkinColours(const QString &style);
 
+// The colours of a finished or composed skin text: from its colour trailer,
+// else, for a classic-form file, from the table of `style`.
+std::optional<SkinColours> sheetColours(const QString &sheet, const QString &style);
+
 // The coverage layer for a skin: style rules for what real programs show and
 // the skin's own rules leave out (disabled states, window, dialog and dock
 // backgrounds, dock title buttons, tab close buttons, tool-button menu parts,
