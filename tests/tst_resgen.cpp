@@ -59,8 +59,9 @@ void ResgenTest::outputMatchesCommittedResources()
     const QString committedRoot = QStringLiteral(RESOURCES_DIR);
     const QStringList produced = generatedFiles(out.path());
     const QStringList committed = generatedFiles(committedRoot);
-    // 25 style sheets, 4 x 18 + 10 set images, 5 pictures, the icon.
-    QCOMPARE(produced.size(), 25 + 72 + 10 + 5 + 1);
+    // 25 style sheets, 4 x 18 + 10 set images, 5 pictures, the icon and its
+    // 8 hicolor sizes.
+    QCOMPARE(produced.size(), 25 + 72 + 10 + 5 + 1 + 8);
     QCOMPARE(committed, produced);
     for (const QString &file : produced) {
         const QByteArray fresh = contents(out.filePath(file));

@@ -22,7 +22,9 @@ const Command commands[] = {
     {"export", "write a skin as a bundle for another Qt project", runExport},
     {"check", "list the url()s of a style sheet that do not resolve", runCheck},
     {"audit", "check the contrast of the colour pairs a skin draws", runAudit},
+#ifdef VANTUSKIN_GALLERY
     {"gallery", "render the window in skins to PNG images with an HTML index", runGallery},
+#endif
 };
 
 QString usage()

@@ -18,4 +18,8 @@ const QVector<ClassicSkin> &classicSkins();
 // The classic-form skin with that style name, or null.
 const ClassicSkin *findClassicSkin(const QString &style);
 
+// The classic-form skin whose slot colours all occur in `sheet` (a finished
+// classic file, also as exported), or null.
+const ClassicSkin *findClassicSkinIn(const QString &sheet);
+
 #endif // CLASSICSLOTS_H

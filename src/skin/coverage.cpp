@@ -321,7 +321,10 @@ std::optional<SkinColours> classicSkinColours(const QString &style)
 std::optional<SkinColours> sheetColours(const QString &sheet, const QString &style)
 {
     const std::optional<QStringList> trailer = parseColorTrailer(withoutCoverage(sheet));
-    return trailer ? skinColours(*trailer) : classicSkinColours(style);
+    if (trailer)
+        return skinColours(*trailer);
+    const ClassicSkin *classic = style.isEmpty() ? findClassicSkinIn(sheet) : findClassicSkin(style);
+    return classic ? classicSkinColours(classic->style) : std::nullopt;
 }
 
 QString coverageBlock(const SkinColours &c, const QString &imagePrefix)

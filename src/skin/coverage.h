@@ -36,8 +36,9 @@ std::optional<SkinColours> skinColours(const QStringList &colors);
 std::optional<SkinColours> classicSkinColours(const QString &style);
 
 // The colours of a finished or composed skin text: from its colour trailer,
-// else, for a classic-form file, from the table of `style`.
-std::optional<SkinColours> sheetColours(const QString &sheet, const QString &style);
+// else, for a classic-form file, from the table of `style` or, without one,
+// of the classic skin whose slot colours the sheet holds.
+std::optional<SkinColours> sheetColours(const QString &sheet, const QString &style = QString());
 
 // The coverage layer for a skin: style rules for what real programs show and
 // the skin's own rules leave out (disabled states, window, dialog and dock
