@@ -1,6 +1,6 @@
 # vantuskin_add_skin(TARGET <target>
 #                    (SKIN <name> | COLORS <c1> ... <c8> | FROM <file.css>)
-#                    [NAME <name>] [RECOLOR])
+#                    [NAME <name>] [RECOLOR] [COMPLETE <ON|OFF>])
 #
 # Gives <target> a skin as a resource: at build time vantuskin-cli export
 # writes the bundle <name>.css, <name>.qrc and images/ below the target's
@@ -15,12 +15,16 @@
 # NAME     the bundle's name and resource prefix; by default the SKIN style
 #          name, the FROM file's base name, or "skin" for COLORS
 # RECOLOR  indicator images drawn in the skin's own colours
+# COMPLETE ON (the default) appends the coverage layer: rules and images for
+#          what real programs show and a skin alone leaves out (disabled
+#          menu items, docks, tool bars, tab, view and header parts); OFF
+#          exports the skin's own text only
 #
 # Compiled into an executable or a shared library, the resource registers
 # itself. In a static library, call Q_INIT_RESOURCE(<name>) once from the
 # program that links it.
 function(vantuskin_add_skin)
-    cmake_parse_arguments(PARSE_ARGV 0 arg "RECOLOR" "TARGET;SKIN;FROM;NAME" "COLORS")
+    cmake_parse_arguments(PARSE_ARGV 0 arg "RECOLOR" "TARGET;SKIN;FROM;NAME;COMPLETE" "COLORS")
     if(arg_UNPARSED_ARGUMENTS)
         message(FATAL_ERROR "vantuskin_add_skin: unknown arguments: ${arg_UNPARSED_ARGUMENTS}")
     endif()
@@ -66,6 +70,9 @@ function(vantuskin_add_skin)
     set(export_options)
     if(arg_RECOLOR)
         list(APPEND export_options --recolor)
+    endif()
+    if(NOT DEFINED arg_COMPLETE OR arg_COMPLETE)
+        list(APPEND export_options --complete)
     endif()
     # Further options of the export (one keyword of this function each) are
     # added to export_options here.

@@ -3,6 +3,7 @@
 #include <VantuSkin/skin.h>
 
 #include "colorroles.h"
+#include "coverage.h"
 #include "skincatalogue.h"
 #include "skinfile.h"
 #include "skinpalette.h"
@@ -34,7 +35,7 @@ QString composeSkin(const QStringList &colors)
 
 QStringList skinColors(const QString &sheet)
 {
-    const std::optional<QStringList> colors = parseColorTrailer(sheet);
+    const std::optional<QStringList> colors = parseColorTrailer(withoutCoverage(sheet));
     if (!colors || !std::all_of(colors->cbegin(), colors->cend(), isColorValue))
         return QStringList();
     return *colors;
@@ -42,8 +43,8 @@ QStringList skinColors(const QString &sheet)
 
 QPalette skinPalette(const QString &sheet)
 {
-    const QStringList colors = skinColors(sheet);
-    return colors.isEmpty() ? QPalette(skinPanelColor(sheet)) : ::skinPalette(colors);
+    const std::optional<SkinColours> colours = sheetColours(sheet);
+    return colours ? ::skinPalette(*colours) : QPalette(skinPanelColor(sheet));
 }
 
 QString readSkinFile(const QString &fileName, QString *errorText)

@@ -1,6 +1,8 @@
 #ifndef SKINBUNDLE_H
 #define SKINBUNDLE_H
 
+#include "coverage.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -14,6 +16,8 @@
 //               each as name@2x.png at double size)
 //   NAME.qrc    the sheet and the images under PREFIX
 //   NAME.rcc    optional: the same, compiled by Qt's rcc
+//   NAME.files.css  optional: the sheet with url()s that are absolute paths
+//               to images/, for `program -stylesheet DIR/NAME.files.css`
 //   README.txt  the CMake and C++ lines that add and apply the skin
 
 // The targets of the url(...)s of a style sheet, without quotes, each once,
@@ -23,6 +27,10 @@ QStringList sheetUrls(const QString &sheet);
 // The sheet with every url(...) pointing at ":<prefix>/images/<file name>",
 // the file name being that of the url's target.
 QString rewriteUrls(const QString &sheet, const QString &prefix);
+
+// The sheet with every url(...) pointing at `folder` + "/" + the file name,
+// quoted when the path holds anything but letters, digits and "_-./".
+QString rewriteUrlsToFolder(const QString &sheet, const QString &folder);
 
 // The .qrc text that lists `files` (paths relative to the .qrc) under
 // `prefix`.
@@ -42,6 +50,10 @@ struct SkinBundle
     QString name;        // file name of the sheet and the .qrc, without suffix
     QString sheet;       // the skin's style sheet, url()s into the built-in resources
     QStringList colors;  // its eight colours in role order, for recolouring
+    // What the skin paints on what: the README's palette and the coverage
+    // layer come from it. Without it the README sets the palette from the
+    // panel colour alone.
+    std::optional<SkinColours> colours;
 };
 
 struct BundleOptions
@@ -50,11 +62,14 @@ struct BundleOptions
     bool recolor = false;  // draw the images in the skin's colours, also at 2x
     QString rccProgram;    // Qt's rcc: also write NAME.rcc; no .rcc if empty
     bool force = false;    // replace an existing folder
+    bool complete = false; // append the coverage layer and add its images
+    bool files = false;    // also write NAME.files.css
 };
 
 // The README.txt of a bundle in a folder named `folderName`. Its two
 // indented blocks are the CMake lines and the C++ lines, in that order.
-QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const QString &prefix, bool withRcc);
+QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const QString &prefix, bool withRcc,
+                     bool withFiles = false);
 
 // Writes the bundle into a new folder beside `dir` and renames it into
 // place, so that `dir` is either the complete bundle or as it was before.

@@ -4,7 +4,7 @@
 #include "pictures.h"
 #include "skincatalogue.h"
 #include "skinimages.h"
-#include "skintables.h"
+#include "classicslots.h"
 #include "stylerules.h"
 
 #include <QBuffer>

@@ -36,8 +36,10 @@ QStringList skinColors(const QString &sheet);
 
 // The palette that goes with a skin: a complete one from its eight colours
 // (window, base, buttons, texts, highlight, links and their disabled forms,
-// readable against each other), or, for a skin that records no colours, one
-// computed by Qt from its panel colour.
+// readable against each other), for the built-in classic skins from the
+// colours they paint, or, for another skin that records no colours, one
+// computed by Qt from its panel colour. A skin exported with --complete
+// counts as the skin it was made from.
 QPalette skinPalette(const QString &sheet);
 
 // Reads a skin file (UTF-8). On failure returns a null string and, if asked,

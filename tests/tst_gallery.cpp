@@ -1,0 +1,153 @@
+// The contrast audit and the gallery: WCAG's formula against published
+// reference pairs, and vantuskin-cli's audit and gallery run as a user runs
+// them.
+#include "colorroles.h"
+#include "contrast.h"
+#include "skincatalogue.h"
+#include "zavocreator.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString readable = QStringLiteral("#000000,#FFFFFF,#767676,#FFFFFF,#EEEEEE,#FFFFFF,#F0F0F0,#0000FF");
+const QString whiteOnWhite = QStringLiteral("#FFFFFF,#FAFAFA,#F0F0F0,#FFFFFF,#F5F5F5,#FFFFFF,#F5F5F5,#E0FFF8");
+
+struct Run
+{
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+Run runCli(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess cli;
+    cli.setProcessEnvironment(environment);
+    cli.start(QStringLiteral(VANTUSKIN_CLI), arguments);
+    if (!cli.waitForFinished(120000) || cli.exitStatus() != QProcess::NormalExit)
+        return {-1, QString(), cli.errorString()};
+    return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardOutput()), QString::fromUtf8(cli.readAllStandardError())};
+}
+
+} // namespace
+
+class GalleryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void publishedRatios_data();
+    void publishedRatios();
+    void commands_data();
+    void commands();
+    void galleryOfOneSkin();
+    void oneRestyleShowsWhatTheMenuShows();
+};
+
+void GalleryTest::publishedRatios_data()
+{
+    QTest::addColumn<QString>("foreground");
+    QTest::addColumn<QString>("background");
+    QTest::addColumn<QString>("ratio");
+    QTest::newRow("#777777 on white") << "#777777" << "#FFFFFF" << "4.48";
+    QTest::newRow("black on white") << "#000000" << "#FFFFFF" << "21.00";
+    QTest::newRow("#767676, the lightest grey at 4.5:1 on white") << "#767676" << "#FFFFFF" << "4.54";
+    QTest::newRow("#595959, the lightest grey at 7:1 on white") << "#595959" << "#FFFFFF" << "7.00";
+    QTest::newRow("red on white") << "#FF0000" << "#FFFFFF" << "4.00";
+    QTest::newRow("blue on white") << "#0000FF" << "#FFFFFF" << "8.59";
+    QTest::newRow("order free: white on red") << "#FFFFFF" << "#FF0000" << "4.00";
+    QTest::newRow("same colour") << "#808080" << "#808080" << "1.00";
+}
+
+void GalleryTest::publishedRatios()
+{
+    QFETCH(QString, foreground);
+    QFETCH(QString, background);
+    QFETCH(QString, ratio);
+    QCOMPARE(QString::number(contrastRatio(QColor(foreground), QColor(background)), 'f', 2), ratio);
+}
+
+void GalleryTest::commands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("readable skin passes --strict")
+        << QStringList {"audit", "--colors", readable, "--strict"} << 0 << "#000000 on PanelColor       #FFFFFF  21.00:1  needs 4.5:1  pass";
+    QTest::newRow("failing skin, --strict") << QStringList {"audit", "--colors", whiteOnWhite, "--strict"} << 1 << "9 of 9 pairs fail";
+    QTest::newRow("failing skin, no --strict") << QStringList {"audit", "--colors", whiteOnWhite} << 0 << "1.04:1  needs 4.5:1  FAIL";
+    QTest::newRow("--all, classic-form file") << QStringList {"audit", "--all"} << 0 << "white: 4 of 9 pairs fail (classic-form";
+    QTest::newRow("no skin") << QStringList {"audit"} << 1 << "--all or one of --skin";
+    QTest::newRow("--all and --skin") << QStringList {"audit", "--all", "--skin", "psblack"} << 1 << "leave out --skin";
+    QTest::newRow("gallery without folder") << QStringList {"gallery", "--skin", "psblack"} << 1 << "with -o";
+}
+
+void GalleryTest::commands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    const Run run = runCli(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2((run.out + run.err).contains(output), qPrintable(run.out + run.err));
+}
+
+void GalleryTest::galleryOfOneSkin()
+{
+    QApplication::setFont(programFont());
+    ZavoCreator window;
+    window.show();
+    QTemporaryDir dir;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the command picks offscreen itself
+    const Run run = runCli({"gallery", "--skin", "purple", "-o", dir.filePath("g")}, environment);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList {"g"});
+    QFile index(dir.filePath("g/index.html"));
+    QVERIFY(index.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(index.readAll());
+    const QStringList images = QDir(dir.filePath("g/purple")).entryList({"*.png"});
+    QCOMPARE(images.size(), 13);
+    for (const QString &image : images) {
+        const QImage page(dir.filePath("g/purple/" + image));
+        QVERIFY(!page.isNull());
+        if (!image.contains("application")) // the sample application window has a size of its own
+            QCOMPARE(page.size(), window.size());
+        QVERIFY2(html.contains(QStringLiteral("href=\"purple/%1\"").arg(image)), qPrintable(image));
+    }
+}
+
+void GalleryTest::oneRestyleShowsWhatTheMenuShows()
+{
+    ZavoCreator window;
+    window.show();
+    // A field scrolls its text as it was when set, so the text is brought
+    // back to its start before the window is compared.
+    auto grab = [&window] {
+        QCoreApplication::processEvents();
+        for (QLineEdit *field : window.findChildren<QLineEdit *>())
+            field->setCursorPosition(0);
+        return window.grab().toImage();
+    };
+    auto menu = [&window, &grab](const QString &text) {
+        for (QAction *action : window.findChildren<QAction *>()) {
+            if (action->text() == text)
+                action->trigger();
+        }
+        return grab();
+    };
+    const QImage viaMenu = menu(QStringLiteral("PS黑色"));
+    menu(QStringLiteral("紫色"));
+    window.showSkin(findStyle("psblack")->colors, readResourceText(QStringLiteral(":/qss/psblack.css")));
+    QCOMPARE(grab(), viaMenu);
+}
+
+QTEST_MAIN(GalleryTest)
+#include "tst_gallery.moc"
