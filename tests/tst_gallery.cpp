@@ -82,6 +82,8 @@ void GalleryTest::commands_data()
         << QStringList {"audit", "--colors", readable, "--strict"} << 0 << "#000000 on PanelColor       #FFFFFF  21.00:1  needs 4.5:1  pass";
     QTest::newRow("failing skin, --strict") << QStringList {"audit", "--colors", whiteOnWhite, "--strict"} << 1 << "9 of 9 pairs fail";
     QTest::newRow("failing skin, no --strict") << QStringList {"audit", "--colors", whiteOnWhite} << 0 << "1.04:1  needs 4.5:1  FAIL";
+    QTest::newRow("4.4995 is not shown as 4.50") << QStringList {"audit", "--colors", "#386487,#EAF7FF,#C0DCF2,"
+        "#DEF0FE,#C0DEF6,#F2F9FF,#DAEFFF,#00BB9E"} << 0 << "#C0DEF6   4.49:1  needs 4.5:1  FAIL";
     QTest::newRow("--all, classic-form file") << QStringList {"audit", "--all"} << 0 << "white: 4 of 9 pairs fail (classic-form";
     QTest::newRow("no skin") << QStringList {"audit"} << 1 << "--all or one of --skin";
     QTest::newRow("--all and --skin") << QStringList {"audit", "--all", "--skin", "psblack"} << 1 << "leave out --skin";
