@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -52,8 +53,9 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
         editor->setPlainText(page == 0 ? sheet : QString());
         QCoreApplication::processEvents();
         const QString name = QStringLiteral("%1/%2.png").arg(skin.source.name, QLatin1String(pageNames[page]));
-        if (!window.grab().save(folder + QLatin1Char('/') + name, "PNG")) {
-            *error = QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(folder + QLatin1Char('/') + name));
+        QImageWriter writer(folder + QLatin1Char('/') + name, "png");
+        if (!writer.write(window.grab().toImage())) {
+            *error = QStringLiteral("cannot write the image %1: %2").arg(name, writer.errorString());
             return false;
         }
         section->images << name;
@@ -106,8 +108,8 @@ int runGallery(const QStringList &arguments)
     if (!skins)
         return fail(error);
 
-    const QFileInfo target(parser.value(QStringLiteral("output")));
-    const QString shown = QDir::toNativeSeparators(target.filePath());
+    const QFileInfo target(QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(QStringLiteral("output")))));
+    const QString shown = QDir::toNativeSeparators(parser.value(QStringLiteral("output")));
     if (target.exists() && !(target.isDir() && (QDir(target.filePath()).isEmpty()
                                                 || QFileInfo::exists(target.filePath() + QStringLiteral("/index.html"))))) {
         return fail(QStringLiteral("%1 exists and is not a gallery; name a new folder").arg(shown));
@@ -130,17 +132,17 @@ int runGallery(const QStringList &arguments)
     for (const ReportedSkin &skin : *skins) {
         progress << "skin " << sections.size() + 1 << " of " << skins->size() << ": " << skin.source.name << Qt::endl;
         GallerySection section;
-        if (!QDir(built).mkdir(skin.source.name)
-            || !renderSkin(window, formSize, skin, built, &section, &error)) {
-            return fail(error.isEmpty() ? QStringLiteral("cannot create the folder for %1").arg(skin.source.name) : error);
-        }
+        if (!QDir(built).mkdir(skin.source.name))
+            error = QStringLiteral("cannot create a folder for %1").arg(skin.source.name);
+        if (!error.isEmpty() || !renderSkin(window, formSize, skin, built, &section, &error))
+            return fail(QStringLiteral("%1; %2 is left as it was").arg(error, shown));
         sections << section;
     }
 
     QFile index(built + QStringLiteral("/index.html"));
     const QByteArray html = galleryIndexHtml(sections).toUtf8();
     if (!index.open(QIODevice::WriteOnly) || index.write(html) != html.size() || !index.flush())
-        return fail(QStringLiteral("cannot write the index of %1: %2").arg(shown, index.errorString()));
+        return fail(QStringLiteral("cannot write the index: %1; %2 is left as it was").arg(index.errorString(), shown));
     index.close();
     if (!moveInto(built, target.absoluteFilePath(), spare.path(), &error))
         return fail(error);
