@@ -8,6 +8,8 @@
 // process's exit code: 0 on success, 1 on a usage error or bad input.
 int runList(const QStringList &arguments);
 int runCompose(const QStringList &arguments);
+int runExport(const QStringList &arguments);
+int runCheck(const QStringList &arguments);
 int runAudit(const QStringList &arguments);
 int runGallery(const QStringList &arguments);
 

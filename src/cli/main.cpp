@@ -19,6 +19,8 @@ struct Command
 const Command commands[] = {
     {"list", "list the built-in skins and their colours", runList},
     {"compose", "write a skin's style sheet, as the window's Save does", runCompose},
+    {"export", "write a skin as a bundle for another Qt project", runExport},
+    {"check", "list the url()s of a style sheet that do not resolve", runCheck},
     {"audit", "check the contrast of the colour pairs a skin draws", runAudit},
     {"gallery", "render the window in skins to PNG images with an HTML index", runGallery},
 };

@@ -1,5 +1,7 @@
 #include "skinimages.h"
 
+#include "contrast.h"
+
 #include <QBuffer>
 #include <QHash>
 #include <QPainter>
@@ -24,49 +26,64 @@ QImage finished(const QImage &img)
     return img.convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage triangle(const QColor &colour, const QPolygonF &points, int w = 20, int h = 20)
+// A transparent image of w x h units at `scale` pixels per unit, with a
+// painter that draws in units.
+struct Canvas
 {
-    QImage img = blank(w, h);
-    QPainter p(&img);
+    QImage img;
+    QPainter p;
+    Canvas(int w, int h, int scale) : img(blank(w * scale, h * scale)), p(&img)
+    {
+        if (scale != 1)
+            p.scale(scale, scale);
+    }
+    QImage done()
+    {
+        p.end();
+        return finished(img);
+    }
+};
+
+QImage triangle(const QColor &colour, const QPolygonF &points, int w = 20, int h = 20, int scale = 1)
+{
+    Canvas c(w, h, scale);
+    QPainter &p = c.p;
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
     p.drawPolygon(points);
-    p.end();
-    return finished(img);
+    return c.done();
 }
 
-QImage branchSign(const QColor &colour, bool plus)
+QImage branchSign(const QColor &colour, bool plus, int scale)
 {
-    QImage img = blank(20, 20);
-    QPainter p(&img);
+    Canvas c(20, 20, scale);
+    QPainter &p = c.p;
     p.fillRect(QRect(3, 9, 14, 2), colour);
     if (plus)
         p.fillRect(QRect(9, 3, 2, 14), colour);
-    p.end();
-    return finished(img);
+    return c.done();
 }
 
-QImage monthArrow(const QColor &colour, bool left)
+QImage monthArrow(const QColor &colour, bool left, int scale)
 {
-    QImage img = blank(20, 20);
-    QPainter p(&img);
+    Canvas c(20, 20, scale);
+    QPainter &p = c.p;
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(colour, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const qreal tip = left ? 7.0 : 13.0;
     const qreal back = left ? 12.5 : 7.5;
     const QPointF line[3] = {{back, 4.5}, {tip, 10.0}, {back, 15.5}};
     p.drawPolyline(line, 3);
-    p.end();
-    return finished(img);
+    return c.done();
 }
 
 enum class Mark { None, Check, Partial };
 
-QImage checkBox(const QColor &face, const QColor &frame, const QColor &mark, Mark kind)
+QImage checkBox(const QColor &face, const QColor &frame, const QColor &mark, Mark kind, int scale)
 {
-    QImage img = blank(20, 20);
-    QPainter p(&img);
+    Canvas c(20, 20, scale);
+    QPainter &p = c.p;
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(frame);
@@ -82,14 +99,13 @@ QImage checkBox(const QColor &face, const QColor &frame, const QColor &mark, Mar
         p.setRenderHint(QPainter::Antialiasing, false);
         p.fillRect(QRect(6, 6, 8, 8), mark);
     }
-    p.end();
-    return finished(img);
+    return c.done();
 }
 
-QImage radioButton(const QColor &face, const QColor &frame, const QColor &mark, bool checked)
+QImage radioButton(const QColor &face, const QColor &frame, const QColor &mark, bool checked, int scale)
 {
-    QImage img = blank(20, 20);
-    QPainter p(&img);
+    Canvas c(20, 20, scale);
+    QPainter &p = c.p;
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(frame);
@@ -100,8 +116,7 @@ QImage radioButton(const QColor &face, const QColor &frame, const QColor &mark, 
         p.setBrush(mark);
         p.drawEllipse(QRectF(5.5, 5.5, 9, 9));
     }
-    p.end();
-    return finished(img);
+    return c.done();
 }
 
 QImage paletted(const QImage &source)
@@ -197,31 +212,74 @@ QImage classicRadio(bool selected)
 
 } // namespace
 
-QVector<NamedImage> indicatorSet(const IndicatorColours &c)
+QVector<NamedImage> indicatorSet(const IndicatorColours &c, int scale)
 {
-    const QColor b = c.border;
+    const QColor arrow = c.arrow.isValid() ? c.arrow : c.border;
+    const QColor mark = c.mark.isValid() ? c.mark : c.text;
+    const QColor &face = c.panel;
+    const QColor &frame = c.border;
+    const int s = scale;
     return {
-        {"add_top.png", triangle(b, QPolygonF({{4, 13}, {16, 13}, {10, 7}}))},
-        {"add_bottom.png", triangle(b, QPolygonF({{4, 7}, {16, 7}, {10, 13}}))},
-        {"add_left.png", triangle(b, QPolygonF({{13, 4}, {13, 16}, {7, 10}}))},
-        {"add_right.png", triangle(b, QPolygonF({{7, 4}, {7, 16}, {13, 10}}))},
-        {"branch_open.png", branchSign(c.text, true)},
-        {"branch_close.png", branchSign(c.text, false)},
-        {"calendar_prevmonth.png", monthArrow(c.text, true)},
-        {"calendar_nextmonth.png", monthArrow(c.text, false)},
-        {"checkbox_unchecked.png", checkBox(c.panel, c.border, c.text, Mark::None)},
-        {"checkbox_checked.png", checkBox(c.panel, c.border, c.text, Mark::Check)},
-        {"checkbox_parcial.png", checkBox(c.panel, c.border, c.text, Mark::Partial)},
-        {"checkbox_unchecked_disable.png", checkBox(kDisabledFace, kDisabledFrame, kDisabledMark, Mark::None)},
-        {"checkbox_checked_disable.png", checkBox(kDisabledFace, kDisabledFrame, kDisabledMark, Mark::Check)},
-        {"checkbox_parcial_disable.png", checkBox(kDisabledFace, kDisabledFrame, kDisabledMark, Mark::Partial)},
-        {"radiobutton_unchecked.png", radioButton(c.panel, c.border, c.text, false)},
-        {"radiobutton_checked.png", radioButton(c.panel, c.border, c.text, true)},
-        {"radiobutton_unchecked_disable.png", radioButton(kDisabledFace, kDisabledFrame, kDisabledMark, false)},
-        {"radiobutton_checked_disable.png", radioButton(kDisabledFace, kDisabledFrame, kDisabledMark, true)},
+        {"add_top.png", triangle(arrow, QPolygonF({{4, 13}, {16, 13}, {10, 7}}), 20, 20, s)},
+        {"add_bottom.png", triangle(arrow, QPolygonF({{4, 7}, {16, 7}, {10, 13}}), 20, 20, s)},
+        {"add_left.png", triangle(arrow, QPolygonF({{13, 4}, {13, 16}, {7, 10}}), 20, 20, s)},
+        {"add_right.png", triangle(arrow, QPolygonF({{7, 4}, {7, 16}, {13, 10}}), 20, 20, s)},
+        {"branch_open.png", branchSign(c.text, true, s)},
+        {"branch_close.png", branchSign(c.text, false, s)},
+        {"calendar_prevmonth.png", monthArrow(c.text, true, s)},
+        {"calendar_nextmonth.png", monthArrow(c.text, false, s)},
+        {"checkbox_unchecked.png", checkBox(face, frame, mark, Mark::None, s)},
+        {"checkbox_checked.png", checkBox(face, frame, mark, Mark::Check, s)},
+        {"checkbox_parcial.png", checkBox(face, frame, mark, Mark::Partial, s)},
+        {"checkbox_unchecked_disable.png", checkBox(kDisabledFace, kDisabledFrame, kDisabledMark, Mark::None, s)},
+        {"checkbox_checked_disable.png", checkBox(kDisabledFace, kDisabledFrame, kDisabledMark, Mark::Check, s)},
+        {"checkbox_parcial_disable.png", checkBox(kDisabledFace, kDisabledFrame, kDisabledMark, Mark::Partial, s)},
+        {"radiobutton_unchecked.png", radioButton(face, frame, mark, false, s)},
+        {"radiobutton_checked.png", radioButton(face, frame, mark, true, s)},
+        {"radiobutton_unchecked_disable.png", radioButton(kDisabledFace, kDisabledFrame, kDisabledMark, false, s)},
+        {"radiobutton_checked_disable.png", radioButton(kDisabledFace, kDisabledFrame, kDisabledMark, true, s)},
     };
 }
 
+QVector<NamedImage> classicSet(const IndicatorColours &c, int scale)
+{
+    const QColor arrow = c.arrow.isValid() ? c.arrow : c.border;
+    const QColor mark = c.mark.isValid() ? c.mark : c.text;
+    const QPolygonF up({{0.5, 7}, {9.5, 7}, {5, 2}});
+    const QPolygonF down({{0.5, 2}, {9.5, 2}, {5, 7}});
+    const int s = scale;
+    return {
+        {"checkbox_checked.png", checkBox(c.panel, c.border, mark, Mark::Check, s)},
+        {"checkbox_unchecked.png", checkBox(c.panel, c.border, mark, Mark::None, s)},
+        {"radio_normal.png", radioButton(c.panel, c.border, mark, false, s)},
+        {"radio_selected.png", radioButton(c.panel, c.border, mark, true, s)},
+        {"array_up.png", triangle(arrow, up, 10, 9, s)},
+        {"array_down.png", triangle(arrow, down, 10, 9, s)},
+        {"add-line_vertical.png", triangle(arrow, down, 10, 9, s)},
+        {"sub-line_vertical.png", triangle(arrow, up, 10, 9, s)},
+        {"add-line_horizontal.png", triangle(arrow, QPolygonF({{2, 0.5}, {2, 9.5}, {7, 5}}), 9, 10, s)},
+        {"sub-line_horizontal.png", triangle(arrow, QPolygonF({{7, 0.5}, {7, 9.5}, {2, 5}}), 9, 10, s)},
+    };
+}
+
+IndicatorColours skinIndicatorColours(const QStringList &colors, const QColor &panel)
+{
+    const QColor face = panel.isValid() ? panel : QColor(colors.value(1));
+    // The first of `choices` that stands out from the face by `ratio`, else
+    // black or white, whichever stands out more.
+    auto onFace = [&face](std::initializer_list<QColor> choices, double ratio) {
+        for (const QColor &colour : choices) {
+            if (colour.isValid() && contrastRatio(colour, face) >= ratio)
+                return colour;
+        }
+        const QColor black(Qt::black), white(Qt::white);
+        return contrastRatio(black, face) >= contrastRatio(white, face) ? black : white;
+    };
+    const double mark = requiredRatio(ContrastNeed::Mark);
+    const QColor text(colors.value(0)), border(colors.value(2)), high(colors.value(7));
+    const QColor sign = onFace({text}, mark);
+    return {sign, face, onFace({border, text}, 1.5), onFace({high, text}, mark), sign};
+}
 QVector<NamedImage> classicSet()
 {
     const QColor grey(0x94, 0x95, 0x93);

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // One image of an image set, under the file name a style sheet refers to.
@@ -14,21 +15,39 @@ struct NamedImage
     QImage image;
 };
 
-// The colours an indicator set is drawn in: marks in `text`, faces in
-// `panel`, frames and arrows in `border`.
+// The colours an indicator set is drawn in: branch signs and month arrows in
+// `text`, faces in `panel`, frames in `border`; ticks and dots in `mark` and
+// the other arrows in `arrow`, or in `text` and `border` when those are not
+// given. Disabled indicators keep light grey colours of their own.
 struct IndicatorColours
 {
     QColor text;
     QColor panel;
     QColor border;
+    QColor mark = {};
+    QColor arrow = {};
 };
 
-// The 18 arrow, branch and indicator images (20 x 20) of one template-form
-// image set.
-QVector<NamedImage> indicatorSet(const IndicatorColours &colours);
+// The 18 arrow, branch and indicator images of one template-form image set,
+// 20 x 20 times `scale` pixels.
+QVector<NamedImage> indicatorSet(const IndicatorColours &colours, int scale = 1);
 
 // The 10 images of the classic rule set.
 QVector<NamedImage> classicSet();
+
+// The classic rule set's 10 images drawn like an indicator set, in its
+// colours: check boxes and radio buttons 20 x 20, arrows 10 x 9 or 9 x 10,
+// times `scale` pixels.
+QVector<NamedImage> classicSet(const IndicatorColours &colours, int scale = 1);
+
+// The colours that draw a skin's indicators visibly on its panel, from its
+// eight colours in role order (`panel`, if valid, in place of the panel
+// colour): ticks and dots in the highlight colour, or the text colour when
+// the highlight does not stand out 3:1 from the panel; branch signs and
+// arrows in the text colour; frames in the border colour, or the text colour
+// when the border nearly vanishes on the panel (below 1.5:1). A colour that
+// still fails gives way to black or white.
+IndicatorColours skinIndicatorColours(const QStringList &colors, const QColor &panel = QColor());
 
 // PNG bytes; paletted images keep their colour table.
 QByteArray pngBytes(const QImage &image);

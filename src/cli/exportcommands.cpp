@@ -1,0 +1,113 @@
+// export and check: a skin as a bundle for other Qt projects, and whether a
+// sheet's images resolve.
+#include "commands.h"
+#include "skinsource.h"
+
+#include "colorroles.h"
+#include "skinbundle.h"
+#include "skinfile.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+// Qt's rcc: $VANTUSKIN_RCC, else the one found when this program was built.
+QString rccProgram()
+{
+    const QString fromEnvironment = qEnvironmentVariable("VANTUSKIN_RCC");
+    return fromEnvironment.isEmpty() ? QStringLiteral(VANTUSKIN_RCC) : fromEnvironment;
+}
+
+} // namespace
+
+int runExport(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes a skin as a bundle a Qt project can use as it is: DIR/NAME.css, DIR/images/, DIR/NAME.qrc "
+        "and DIR/README.txt with the lines that add and apply it."));
+    addSkinSourceOptions(parser);
+    parser.addOptions({
+        {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("The bundle's folder."),
+         QStringLiteral("dir")},
+        {QStringLiteral("name"),
+         QStringLiteral("File name of the sheet and the .qrc (default: the style name, the file's base name, or "
+                        "\"skin\" for --colors)."),
+         QStringLiteral("name")},
+        {QStringLiteral("prefix"), QStringLiteral("Resource prefix (default: /NAME)."), QStringLiteral("prefix")},
+        {QStringLiteral("recolor"), QStringLiteral("Draw the images in the skin's colours, also at double size.")},
+        {QStringLiteral("rcc"), QStringLiteral("Also write NAME.rcc with Qt's rcc (found at build time; "
+                                               "$VANTUSKIN_RCC overrides it).")},
+        {QStringLiteral("force"), QStringLiteral("Replace an existing DIR.")},
+    });
+    if (!parseArguments(parser, arguments))
+        return 1;
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("export takes no arguments besides its options"));
+    if (!parser.isSet(QStringLiteral("output")))
+        return fail(QStringLiteral("export needs the bundle's folder: -o DIR"));
+
+    QString error;
+    const std::optional<SkinSource> skin = skinSource(parser, &error);
+    if (!skin)
+        return fail(error);
+    SkinBundle bundle {parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name")) : skin->name,
+                       skin->builtInSheet, skin->colors};
+    if (bundle.sheet.isEmpty())
+        bundle.sheet = composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), skin->colors).sheet;
+
+    BundleOptions options;
+    options.prefix = parser.value(QStringLiteral("prefix"));
+    options.recolor = parser.isSet(QStringLiteral("recolor"));
+    options.force = parser.isSet(QStringLiteral("force"));
+    if (parser.isSet(QStringLiteral("rcc"))) {
+        options.rccProgram = rccProgram();
+        if (!QFileInfo(options.rccProgram).isExecutable())
+            return fail(QStringLiteral("Qt's rcc is not at \"%1\"; set VANTUSKIN_RCC to its path")
+                            .arg(options.rccProgram));
+    }
+    if (!writeSkinBundle(parser.value(QStringLiteral("output")), bundle, options, &error))
+        return fail(error);
+    return 0;
+}
+
+int runCheck(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Lists each url() of a style sheet that does not resolve, against a .qrc, a .rcc or else the built-in "
+        "resources; exits 1 if any does not."));
+    parser.addPositionalArgument(QStringLiteral("file.css"), QStringLiteral("The style sheet."));
+    parser.addOptions({
+        {QStringLiteral("qrc"), QStringLiteral("Resolve against the files this .qrc lists."),
+         QStringLiteral("file.qrc")},
+        {QStringLiteral("rcc"), QStringLiteral("Resolve against this binary resource."), QStringLiteral("file.rcc")},
+    });
+    if (!parseArguments(parser, arguments))
+        return 1;
+    if (parser.positionalArguments().size() != 1)
+        return fail(QStringLiteral("check takes exactly one style sheet"));
+    if (parser.isSet(QStringLiteral("qrc")) && parser.isSet(QStringLiteral("rcc")))
+        return fail(QStringLiteral("give --qrc or --rcc, not both"));
+
+    const QString fileName = parser.positionalArguments().constFirst();
+    QString sheet;
+    QString error;
+    if (readSkinFile(fileName, &sheet, &error) != SkinFileRead::Ok)
+        return fail(QStringLiteral("cannot read %1%2").arg(fileName, error.isEmpty() ? QString() : ": " + error));
+    const ResourceSet set = parser.isSet(QStringLiteral("qrc"))   ? ResourceSet::Qrc
+                            : parser.isSet(QStringLiteral("rcc")) ? ResourceSet::Rcc
+                                                                  : ResourceSet::Linked;
+    const auto missing = unresolvedUrls(sheet, set, parser.value(set == ResourceSet::Qrc ? "qrc" : "rcc"), &error);
+    if (!missing)
+        return fail(error);
+    QTextStream out(stdout);
+    for (const QString &url : *missing)
+        out << url << '\n';
+    out.flush();
+    if (missing->isEmpty())
+        return 0;
+    return fail(QStringLiteral("%1: %2 of %3 url()s do not resolve")
+                    .arg(fileName).arg(missing->size()).arg(sheetUrls(sheet).size()));
+}

@@ -1,0 +1,78 @@
+#ifndef SKINBUNDLE_H
+#define SKINBUNDLE_H
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// A skin bundle is a folder a Qt project can take as it is:
+//
+//   NAME.css    the style sheet, every url() pointing at :PREFIX/images/...
+//   images/     exactly the images the sheet refers to (with --recolor also
+//               each as name@2x.png at double size)
+//   NAME.qrc    the sheet and the images under PREFIX
+//   NAME.rcc    optional: the same, compiled by Qt's rcc
+//   README.txt  the CMake and C++ lines that add and apply the skin
+
+// The targets of the url(...)s of a style sheet, without quotes, each once,
+// in order of first appearance.
+QStringList sheetUrls(const QString &sheet);
+
+// The sheet with every url(...) pointing at ":<prefix>/images/<file name>",
+// the file name being that of the url's target.
+QString rewriteUrls(const QString &sheet, const QString &prefix);
+
+// The .qrc text that lists `files` (paths relative to the .qrc) under
+// `prefix`.
+QByteArray qrcText(const QString &prefix, const QStringList &files);
+
+// Bundle and file names: a letter, digit or "_" followed by letters, digits,
+// "_", "-" and ".": safe in file names, resource paths and unquoted url()s.
+bool isBundleName(const QString &name);
+
+// The resource prefix as a bundle uses it: "/" followed by names as above,
+// separated by "/" (a missing leading "/" is added, a trailing one dropped);
+// nothing if it is not of that form.
+std::optional<QString> bundlePrefix(const QString &prefix);
+
+struct SkinBundle
+{
+    QString name;        // file name of the sheet and the .qrc, without suffix
+    QString sheet;       // the skin's style sheet, url()s into the built-in resources
+    QStringList colors;  // its eight colours in role order, for recolouring
+};
+
+struct BundleOptions
+{
+    QString prefix;        // resource prefix; "/" + name if empty
+    bool recolor = false;  // draw the images in the skin's colours, also at 2x
+    QString rccProgram;    // Qt's rcc: also write NAME.rcc; no .rcc if empty
+    bool force = false;    // replace an existing folder
+};
+
+// The README.txt of a bundle in a folder named `folderName`. Its two
+// indented blocks are the CMake lines and the C++ lines, in that order.
+QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const QString &prefix, bool withRcc);
+
+// Writes the bundle into a new folder beside `dir` and renames it into
+// place, so that `dir` is either the complete bundle or as it was before.
+// An existing `dir` is refused unless options.force; with it, the old folder
+// is renamed away first and deleted only once the new one is in place. On
+// failure returns false with a reason fit to show the user.
+bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleOptions &options, QString *error);
+
+// Where check looks up the url()s of a sheet.
+enum class ResourceSet {
+    Linked,  // the resources compiled into this program (and plain files)
+    Qrc,     // the files a .qrc lists that exist beside it
+    Rcc,     // the contents of a binary .rcc
+};
+
+// The url()s of `sheet` that name nothing in `set` (`file` is the .qrc or
+// .rcc), in order of first appearance; nothing, with the reason in `error`,
+// if `file` cannot be read.
+std::optional<QStringList> unresolvedUrls(const QString &sheet, ResourceSet set, const QString &file, QString *error);
+
+#endif // SKINBUNDLE_H

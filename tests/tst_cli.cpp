@@ -1,0 +1,133 @@
+// vantuskin-cli as a user runs it: one row per command line, each in a fresh
+// folder with the same input files, checking the exit code, the one error
+// line, standard output and the files left behind.
+#include "colorroles.h"
+#include "skincatalogue.h"
+#include "skinfile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const char kColors[] = "#E0E0E0,#2B2B2B,#555555,#3A3A3A,#333333,#4A4A4A,#404040,#FFB000";
+
+bool writeText(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The input files every row finds in its folder ({dir}); saved.css is what
+// Save writes for kColors, builtin/ holds the 24 built-in sheets.
+bool makeInputs(const QString &dir)
+{
+    const QString sheet = composeSkin(readResourceText(":/qss/template.css"), QString(kColors).split(',')).sheet;
+    bool ok = writeText(dir + "/saved.css", skinFileBytes(sheet)) && writeText(dir + "/afile", "no folder")
+              && writeText(dir + "/notrailer.css", "QWidget{color:#000000;}\r\n")
+              && writeText(dir + "/out/marker.txt", "an earlier bundle")
+              && writeText(dir + "/failing-rcc", "#!/bin/sh\necho rcc broke >&2\nexit 1\n")
+              && QFile::setPermissions(dir + "/failing-rcc", QFile::ReadOwner | QFile::ExeOwner)
+              && writeText(dir + "/nope.css", "QCheckBox{image:url(:/qss/common/nope.png);}")
+              && writeText(dir + "/p/p.css", "A{image:url(:/p/images/a.png)} B{image:url(:/p/icons/b.png)}")
+              && writeText(dir + "/p/images/a.png", "") && writeText(dir + "/p/icons/b.png", "")
+              && writeText(dir + "/p/p.qrc", "<RCC><qresource prefix='/p'><file>images/a.png</file></qresource>"
+                                             "</RCC>");
+    for (const QString &style : finishedSkinStyles())
+        ok = ok && writeText(dir + "/builtin/" + style + ".css",
+                             readResourceText(":/qss/" + style + ".css").toLatin1());
+    return ok;
+}
+
+// arguments and rcc ($VANTUSKIN_RCC) with {dir} for the row's folder; output
+// "@file" for that input file's bytes; files that exist afterwards, "path|text"
+// holding the text, "!" for the opposite.
+struct Case { const char *name, *arguments, *rcc; int exitCode; const char *error, *output, *files; };
+const Case kCases[] = {
+    {"bad arguments", "export --skin psblack", "", 1, "export needs the bundle's folder: -o DIR", "", ""},
+    {"unknown skin", "export --skin nosuch -o {dir}/b", "", 1, "unknown skin \"nosuch\"; the built-in skins are: ",
+     "", "!b"},
+    {"bad colour", "export -o {dir}/b --colors #E0E0E0,#2B2B2B,#55555G,#3A3A3A,#333333,#4A4A4A,#404040,#FFB000", "",
+     1, "colour 3 (BorderColor) \"#55555G\" is not \"#\" followed by six hexadecimal digits", "", "!b"},
+    {"missing trailer", "export --from {dir}/notrailer.css -o {dir}/b", "", 1, "notrailer.css has no colour trailer",
+     "", "!b"},
+    {"unwritable output", "export --skin black -o {dir}/afile/b", "", 1, "cannot create the folder", "", "afile"},
+    {"existing folder without --force", "export --skin psblack -o {dir}/out", "", 1, "out already exists; give --force",
+     "", "out/marker.txt !out/psblack.css"},
+    {"--force keeps the old folder on failure", "export --skin psblack -o {dir}/out --force --rcc", "{dir}/failing-rcc",
+     1, "rcc broke", "", "out/marker.txt !out/psblack.css"},
+    {"--force replaces", "export --skin psblack -o {dir}/out --force", "", 0, "", "",
+     "out/psblack.css|url(:/psblack/images/checkbox_checked.png) out/images/branch_open.png out/psblack.qrc "
+     "out/README.txt !out/marker.txt !out/images/branch_open@2x.png"},
+    {"recoloured, with prefix, name and rcc",
+     "export --from {dir}/saved.css --recolor --rcc --prefix themes/dark/ --name dark -o {dir}/b", "", 0, "", "",
+     "b/dark.css|url(:/themes/dark/images/radiobutton_checked.png) b/dark.qrc|prefix=\"/themes/dark\" b/dark.rcc "
+     "b/images/checkbox_checked@2x.png b/README.txt|#2B2B2B !b/dark.css|:/qss/ !b/images/add_left.png"},
+    {"compose equals Save's bytes", "compose --from {dir}/saved.css", "", 0, "", "@saved.css", ""},
+    {"check: missing from the built-in resources", "check {dir}/nope.css", "", 1, "1 of 1 url()s do not resolve",
+     ":/qss/common/nope.png\n", ""},
+    {"check: qrc omits a folder", "check {dir}/p/p.css --qrc {dir}/p/p.qrc", "", 1, "1 of 2", ":/p/icons/b.png\n", ""},
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Case)
+
+class CliTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void run_data();
+    void run();
+};
+
+void CliTest::run_data()
+{
+    QTest::addColumn<Case>("c");
+    for (const Case &c : kCases)
+        QTest::newRow(c.name) << c;
+    static QList<QByteArray> lines;
+    for (const QString &style : finishedSkinStyles()) {
+        lines << ("check {dir}/builtin/" + style + ".css").toUtf8();
+        QTest::newRow(qPrintable("check built-in " + style)) << Case{"", lines.last().constData(), "", 0, "", "", ""};
+    }
+}
+
+void CliTest::run()
+{
+    QFETCH(Case, c);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid() && makeInputs(dir.path()));
+    const QStringList inputs = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (*c.rcc)
+        environment.insert("VANTUSKIN_RCC", QString(c.rcc).replace("{dir}", dir.path()));
+    cli.setProcessEnvironment(environment);
+    cli.start(CLI_PATH, QString(c.arguments).replace("{dir}", dir.path()).split(' '));
+    QVERIFY(cli.waitForFinished(60000));
+    const QString errors = QString::fromUtf8(cli.readAllStandardError());
+    QCOMPARE(cli.exitCode(), c.exitCode);
+    QFile input(dir.filePath(QString(c.output).mid(1)));
+    QCOMPARE(cli.readAllStandardOutput(), *c.output == '@' && input.open(QIODevice::ReadOnly) ? input.readAll()
+                                                                                              : QByteArray(c.output));
+    QVERIFY2(c.exitCode == 0 ? errors.isEmpty() : errors.count('\n') == 1 && errors.contains(c.error),
+             qPrintable(errors));
+
+    for (QString file : QString(c.files).split(' ', Qt::SkipEmptyParts)) {
+        const bool expected = !file.startsWith('!');
+        QFile f(dir.filePath(file.remove(0, expected ? 0 : 1).section('|', 0, 0)));
+        const QByteArray text = file.section('|', 1).toUtf8();
+        const bool found = text.isEmpty() ? f.exists() : f.open(QIODevice::ReadOnly) && f.readAll().contains(text);
+        QVERIFY2(found == expected, qPrintable(file));
+    }
+    // Nothing half-written: no temporary folder is left beside the output.
+    for (const QString &entry : QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        QVERIFY2(inputs.contains(entry) || entry == QLatin1String("b"), qPrintable(entry));
+}
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "tst_cli.moc"
