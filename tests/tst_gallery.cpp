@@ -102,13 +102,14 @@ void GalleryTest::galleryOfOneSkin()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the command picks offscreen itself
     QString written;
-    QVERIFY2(runCli({"gallery", "--skin", "purple", "-o", dir.filePath("g")}, &written, environment) == 0,
+    QVERIFY2(runCli({"gallery", "--skin", "purple", "--recolor", "-o", dir.filePath("g")}, &written, environment) == 0,
              qPrintable(written));
 
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList {"g"});
     QFile index(dir.filePath("g/index.html"));
     QVERIFY(index.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(index.readAll());
+    QVERIFY(html.contains("indicators drawn in its colours"));
     const QStringList images = QDir(dir.filePath("g/purple")).entryList({"*.png"});
     QCOMPARE(images.size(), 11);
     for (const QString &image : images) {

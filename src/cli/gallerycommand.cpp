@@ -3,6 +3,7 @@
 #include "reportedskins.h"
 
 #include "colorroles.h"
+#include "skinbundle.h"
 #include "skinreport.h"
 #include "zavocreator.h"
 
@@ -25,10 +26,33 @@ const char *const pageNames[] = {"00-editor", "01-widgets", "02-table", "03-navi
                                  "06-tabs", "07-devices", "08-iconfont", "09-ui", "10-video"};
 constexpr int pageCount = int(std::size(pageNames)) - 1;
 
-// Renders one skin into `folder` at the size the window opens at in it;
-// the section lists what was written.
+// The sheet's images drawn in the skin's colours, written to `folder`, and
+// the sheet pointing at them.
+std::optional<QString> recoloredSheet(const QString &sheet, const QStringList &colors, const QString &folder,
+                                      QString *error)
+{
+    const auto images = bundleImages({QString(), sheet, colors}, true, error);
+    if (!images)
+        return std::nullopt;
+    if (!QDir().mkpath(folder)) {
+        *error = QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(folder));
+        return std::nullopt;
+    }
+    for (const auto &image : *images) {
+        QFile file(folder + QLatin1Char('/') + image.first);
+        if (!file.open(QIODevice::WriteOnly) || file.write(image.second) != image.second.size() || !file.flush()) {
+            *error = QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+            return std::nullopt;
+        }
+    }
+    return pointUrlsAt(sheet, folder);
+}
+
+// Renders one skin into `folder` at the size the window opens at in it,
+// with its images recoloured into `imageFolder` unless that is empty; the
+// section lists what was written.
 bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, const QString &folder,
-                GallerySection *section, QString *error)
+                const QString &imageFolder, GallerySection *section, QString *error)
 {
     auto *pages = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
     auto *editor = window.findChild<QTextEdit *>(QStringLiteral("txtMain"));
@@ -36,16 +60,25 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
         *error = QStringLiteral("the window has not the editor and the %1 preview pages this gallery expects").arg(pageCount);
         return false;
     }
-    const QString sheet = skin.source.builtInSheet.isEmpty()
+    QString sheet = skin.source.builtInSheet.isEmpty()
                               ? composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), skin.source.colors).sheet
                               : skin.source.builtInSheet;
+    if (!imageFolder.isEmpty()) {
+        const std::optional<QString> recolored = recoloredSheet(sheet, skin.colors, imageFolder, error);
+        if (!recolored)
+            return false;
+        sheet = *recolored;
+    }
     window.showSkin(skin.source.colors, sheet);
     // A skin's widgets may need more room than the form's size; the window
     // then opens larger, but it never shrinks back for the next skin.
     QCoreApplication::processEvents();
     window.resize(formSize);
 
-    *section = {skin.source.name, skin.note, skin.colors, {}, {}};
+    QString note = skin.note;
+    if (!imageFolder.isEmpty())
+        note += QLatin1String(note.isEmpty() ? "" : "; ") + QStringLiteral("indicators drawn in its colours");
+    *section = {skin.source.name, note, skin.colors, {}, {}};
     for (int page = 0; page <= pageCount; ++page) {
         // The editor panel is shown with the skin's text, as Save shows it;
         // each page with the text view empty, as the menu leaves it.
@@ -64,26 +97,6 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
     return true;
 }
 
-// Puts the finished folder `built` in the place of `target`, replacing a
-// previous gallery there only once the new one is complete. `spare` is an
-// empty private folder beside `target` that takes the previous gallery.
-bool moveInto(const QString &built, const QString &target, const QString &spare, QString *error)
-{
-    const bool replacing = QFileInfo::exists(target);
-    const QString old = spare + QStringLiteral("/old");
-    if (replacing && !QDir().rename(target, old)) {
-        *error = QStringLiteral("cannot move the previous %1 aside").arg(QDir::toNativeSeparators(target));
-        return false;
-    }
-    if (!QDir().rename(built, target)) {
-        if (replacing)
-            QDir().rename(old, target);
-        *error = QStringLiteral("cannot rename the new gallery to %1").arg(QDir::toNativeSeparators(target));
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int runGallery(const QStringList &arguments)
@@ -96,6 +109,8 @@ int runGallery(const QStringList &arguments)
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                       QStringLiteral("The gallery folder; a previous gallery there is replaced whole."),
                       QStringLiteral("dir")});
+    parser.addOption({QStringLiteral("recolor"), QStringLiteral("Draw the check boxes, radio buttons, branch marks and "
+                                                                "arrows in each skin's colours, as export does.")});
     if (!parseArguments(parser, arguments))
         return 1;
     if (!parser.positionalArguments().isEmpty())
@@ -123,6 +138,11 @@ int runGallery(const QStringList &arguments)
     if (!spare.isValid() || !QDir().mkdir(built))
         return fail(QStringLiteral("cannot create a folder beside %1: %2").arg(shown, spare.errorString()));
 
+    const QTemporaryDir images;
+    const bool recolor = parser.isSet(QStringLiteral("recolor"));
+    if (recolor && !images.isValid())
+        return fail(QStringLiteral("cannot create a folder for the recoloured images: %1").arg(images.errorString()));
+
     QApplication::setFont(programFont());
     ZavoCreator window;
     const QSize formSize = window.size();
@@ -134,7 +154,8 @@ int runGallery(const QStringList &arguments)
         GallerySection section;
         if (!QDir(built).mkdir(skin.source.name))
             error = QStringLiteral("cannot create a folder for %1").arg(skin.source.name);
-        if (!error.isEmpty() || !renderSkin(window, formSize, skin, built, &section, &error))
+        if (!error.isEmpty() || !renderSkin(window, formSize, skin, built,
+                                                 recolor ? images.filePath(skin.source.name) : QString(), &section, &error))
             return fail(QStringLiteral("%1; %2 is left as it was").arg(error, shown));
         sections << section;
     }
@@ -144,7 +165,7 @@ int runGallery(const QStringList &arguments)
     if (!index.open(QIODevice::WriteOnly) || index.write(html) != html.size() || !index.flush())
         return fail(QStringLiteral("cannot write the index: %1; %2 is left as it was").arg(index.errorString(), shown));
     index.close();
-    if (!moveInto(built, target.absoluteFilePath(), spare.path(), &error))
+    if (!moveIntoPlace(built, target.absoluteFilePath(), spare.path(), &error))
         return fail(error);
     return 0;
 }

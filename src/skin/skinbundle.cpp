@@ -39,6 +39,8 @@ bool writeFile(const QString &path, const QByteArray &bytes, QString *error)
     return false;
 }
 
+} // namespace
+
 // The image files of a bundle for the sheet's url()s: file name and bytes,
 // the built-in ones as they are or, recoloured, drawn in the skin's colours
 // at single and double size.
@@ -94,11 +96,9 @@ bool moveIntoPlace(const QString &ready, const QString &dir, const QString &park
         return true;
     if (replacing)
         QDir().rename(parked, dir);
-    *error = QStringLiteral("cannot rename the new bundle to %1").arg(QDir::toNativeSeparators(dir));
+    *error = QStringLiteral("cannot rename the new folder to %1").arg(QDir::toNativeSeparators(dir));
     return false;
 }
-
-} // namespace
 
 QStringList sheetUrls(const QString &sheet)
 {
@@ -114,8 +114,13 @@ QStringList sheetUrls(const QString &sheet)
 
 QString rewriteUrls(const QString &sheet, const QString &prefix)
 {
-    const QString root = QLatin1Char(':') + (prefix == QLatin1String("/") ? QString() : prefix)
-                         + QStringLiteral("/images/");
+    return pointUrlsAt(sheet, QLatin1Char(':') + (prefix == QLatin1String("/") ? QString() : prefix)
+                                  + QStringLiteral("/images"));
+}
+
+QString pointUrlsAt(const QString &sheet, const QString &folder)
+{
+    const QString root = folder + QLatin1Char('/');
     QString out;
     int last = 0;
     auto it = urlPattern().globalMatch(sheet);
