@@ -5,6 +5,7 @@
 #include "colorroles.h"
 #include "coverage.h"
 #include "sampleapplication.h"
+#include "skinbundle.h"
 #include "skinpalette.h"
 #include "skinreport.h"
 #include "zavocreator.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -35,10 +37,33 @@ QString skinSheet(const ReportedSkin &skin)
                : skin.source.builtInSheet;
 }
 
-// Renders one skin into `folder` at the size the window opens at in it;
-// the section lists what was written.
+// The sheet's images drawn in the skin's colours, written to `folder`, and
+// the sheet pointing at them.
+std::optional<QString> recoloredSheet(const QString &sheet, const QStringList &colors, const QString &folder,
+                                      QString *error)
+{
+    const auto images = bundleImages({QString(), sheet, colors, std::nullopt}, true, error);
+    if (!images)
+        return std::nullopt;
+    if (!QDir().mkpath(folder)) {
+        *error = QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(folder));
+        return std::nullopt;
+    }
+    for (const auto &image : *images) {
+        QFile file(folder + QLatin1Char('/') + image.first);
+        if (!file.open(QIODevice::WriteOnly) || file.write(image.second) != image.second.size() || !file.flush()) {
+            *error = QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+            return std::nullopt;
+        }
+    }
+    return rewriteUrlsToFolder(sheet, folder);
+}
+
+// Renders one skin into `folder` at the size the window opens at in it,
+// with its images recoloured into `imageFolder` unless that is empty; the
+// section lists what was written.
 bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, const QString &folder,
-                GallerySection *section, QString *error)
+                const QString &imageFolder, GallerySection *section, QString *error)
 {
     auto *pages = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
     auto *editor = window.findChild<QTextEdit *>(QStringLiteral("txtMain"));
@@ -46,14 +71,23 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
         *error = QStringLiteral("the window has not the editor and the %1 preview pages this gallery expects").arg(pageCount);
         return false;
     }
-    const QString sheet = skinSheet(skin);
+    QString sheet = skinSheet(skin);
+    if (!imageFolder.isEmpty()) {
+        const std::optional<QString> recolored = recoloredSheet(sheet, skin.colors, imageFolder, error);
+        if (!recolored)
+            return false;
+        sheet = *recolored;
+    }
     window.showSkin(skin.source.colors, sheet);
     // A skin's widgets may need more room than the form's size; the window
     // then opens larger, but it never shrinks back for the next skin.
     QCoreApplication::processEvents();
     window.resize(formSize);
 
-    *section = {skin.source.name, skin.note, skin.colors, {}, {}};
+    QString note = skin.note;
+    if (!imageFolder.isEmpty())
+        note += QLatin1String(note.isEmpty() ? "" : "; ") + QStringLiteral("indicators drawn in its colours");
+    *section = {skin.source.name, note, skin.colors, {}, {}};
     for (int page = 0; page <= pageCount; ++page) {
         // The editor panel is shown with the skin's text, as Save shows it;
         // each page with the text view empty, as the menu leaves it.
@@ -61,8 +95,9 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
         editor->setPlainText(page == 0 ? sheet : QString());
         QCoreApplication::processEvents();
         const QString name = QStringLiteral("%1/%2.png").arg(skin.source.name, QLatin1String(pageNames[page]));
-        if (!window.grab().save(folder + QLatin1Char('/') + name, "PNG")) {
-            *error = QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(folder + QLatin1Char('/') + name));
+        QImageWriter writer(folder + QLatin1Char('/') + name, "png");
+        if (!writer.write(window.grab().toImage())) {
+            *error = QStringLiteral("cannot write the image %1: %2").arg(name, writer.errorString());
             return false;
         }
         section->images << name;
@@ -113,26 +148,6 @@ bool renderSample(SampleApplication &sample, const ReportedSkin &skin, const QSt
     return true;
 }
 
-// Puts the finished folder `built` in the place of `target`, replacing a
-// previous gallery there only once the new one is complete. `spare` is an
-// empty private folder beside `target` that takes the previous gallery.
-bool moveInto(const QString &built, const QString &target, const QString &spare, QString *error)
-{
-    const bool replacing = QFileInfo::exists(target);
-    const QString old = spare + QStringLiteral("/old");
-    if (replacing && !QDir().rename(target, old)) {
-        *error = QStringLiteral("cannot move the previous %1 aside").arg(QDir::toNativeSeparators(target));
-        return false;
-    }
-    if (!QDir().rename(built, target)) {
-        if (replacing)
-            QDir().rename(old, target);
-        *error = QStringLiteral("cannot rename the new gallery to %1").arg(QDir::toNativeSeparators(target));
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int runGallery(const QStringList &arguments)
@@ -145,6 +160,8 @@ int runGallery(const QStringList &arguments)
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                       QStringLiteral("The gallery folder; a previous gallery there is replaced whole."),
                       QStringLiteral("dir")});
+    parser.addOption({QStringLiteral("recolor"), QStringLiteral("Draw the check boxes, radio buttons, branch marks and "
+                                                                "arrows in each skin's colours, as export does.")});
     if (!parseArguments(parser, arguments))
         return 1;
     if (!parser.positionalArguments().isEmpty())
@@ -157,8 +174,8 @@ int runGallery(const QStringList &arguments)
     if (!skins)
         return fail(error);
 
-    const QFileInfo target(parser.value(QStringLiteral("output")));
-    const QString shown = QDir::toNativeSeparators(target.filePath());
+    const QFileInfo target(QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(QStringLiteral("output")))));
+    const QString shown = QDir::toNativeSeparators(parser.value(QStringLiteral("output")));
     if (target.exists() && !(target.isDir() && (QDir(target.filePath()).isEmpty()
                                                 || QFileInfo::exists(target.filePath() + QStringLiteral("/index.html"))))) {
         return fail(QStringLiteral("%1 exists and is not a gallery; name a new folder").arg(shown));
@@ -172,6 +189,11 @@ int runGallery(const QStringList &arguments)
     if (!spare.isValid() || !QDir().mkdir(built))
         return fail(QStringLiteral("cannot create a folder beside %1: %2").arg(shown, spare.errorString()));
 
+    const QTemporaryDir images;
+    const bool recolor = parser.isSet(QStringLiteral("recolor"));
+    if (recolor && !images.isValid())
+        return fail(QStringLiteral("cannot create a folder for the recoloured images: %1").arg(images.errorString()));
+
     QApplication::setFont(programFont());
     ZavoCreator window;
     const QSize formSize = window.size();
@@ -183,21 +205,23 @@ int runGallery(const QStringList &arguments)
     for (const ReportedSkin &skin : *skins) {
         progress << "skin " << sections.size() + 1 << " of " << skins->size() << ": " << skin.source.name << Qt::endl;
         GallerySection section;
-        if (!QDir(built).mkdir(skin.source.name)
-            || !renderSkin(window, formSize, skin, built, &section, &error)
+        if (!QDir(built).mkdir(skin.source.name))
+            error = QStringLiteral("cannot create a folder for %1").arg(skin.source.name);
+        if (!error.isEmpty()
+            || !renderSkin(window, formSize, skin, built, recolor ? images.filePath(skin.source.name) : QString(),
+                           &section, &error)
             || !renderSample(sample, skin, skinSheet(skin), built,
-                             spare.path() + QStringLiteral("/images/") + skin.source.name, &section, &error)) {
-            return fail(error.isEmpty() ? QStringLiteral("cannot create the folder for %1").arg(skin.source.name) : error);
-        }
+                             spare.path() + QStringLiteral("/images/") + skin.source.name, &section, &error))
+            return fail(QStringLiteral("%1; %2 is left as it was").arg(error, shown));
         sections << section;
     }
 
     QFile index(built + QStringLiteral("/index.html"));
     const QByteArray html = galleryIndexHtml(sections).toUtf8();
     if (!index.open(QIODevice::WriteOnly) || index.write(html) != html.size() || !index.flush())
-        return fail(QStringLiteral("cannot write the index of %1: %2").arg(shown, index.errorString()));
+        return fail(QStringLiteral("cannot write the index: %1; %2 is left as it was").arg(index.errorString(), shown));
     index.close();
-    if (!moveInto(built, target.absoluteFilePath(), spare.path(), &error))
+    if (!moveIntoPlace(built, target.absoluteFilePath(), spare.path(), &error))
         return fail(error);
     return 0;
 }

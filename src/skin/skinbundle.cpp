@@ -40,6 +40,8 @@ bool writeFile(const QString &path, const QByteArray &bytes, QString *error)
     return false;
 }
 
+} // namespace
+
 // The image files of a bundle for the sheet's url()s: file name and bytes,
 // the built-in ones as they are or, recoloured, drawn in the skin's colours
 // at single and double size.
@@ -95,11 +97,9 @@ bool moveIntoPlace(const QString &ready, const QString &dir, const QString &park
         return true;
     if (replacing)
         QDir().rename(parked, dir);
-    *error = QStringLiteral("cannot rename the new bundle to %1").arg(QDir::toNativeSeparators(dir));
+    *error = QStringLiteral("cannot rename the new folder to %1").arg(QDir::toNativeSeparators(dir));
     return false;
 }
-
-} // namespace
 
 QStringList sheetUrls(const QString &sheet)
 {

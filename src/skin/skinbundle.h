@@ -5,7 +5,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QPair>
 #include <QStringList>
+#include <QVector>
 
 #include <optional>
 
@@ -77,6 +79,17 @@ QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const 
 // is renamed away first and deleted only once the new one is in place. On
 // failure returns false with a reason fit to show the user.
 bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleOptions &options, QString *error);
+
+// The image files for the sheet's url()s: file name and bytes, the built-in
+// ones as they are or, with `recolor`, drawn in the skin's colours at single
+// and double size (name@2x.png). Nothing, with the reason, if an image
+// cannot be read or has no drawing.
+std::optional<QVector<QPair<QString, QByteArray>>> bundleImages(const SkinBundle &bundle, bool recolor,
+                                                                QString *error);
+
+// Puts the finished folder `ready` in place of `dir`; an existing `dir` is
+// moved into the empty folder `parking` first and moved back if that fails.
+bool moveIntoPlace(const QString &ready, const QString &dir, const QString &parking, QString *error);
 
 // Where check looks up the url()s of a sheet.
 enum class ResourceSet {

@@ -5,6 +5,8 @@
 
 #include <QUrl>
 
+#include <cmath>
+
 namespace {
 
 QString roleKey(int role)
@@ -12,9 +14,14 @@ QString roleKey(int role)
     return QLatin1String(colorRoles.at(role).key);
 }
 
-QString ratioText(double ratio)
+// Rounded to two decimals, except that a failing ratio such as 4.4995 is
+// cut to 4.49 rather than shown as the 4.50 it does not reach.
+QString ratioText(const ContrastCheck &check)
 {
-    return QString::number(ratio, 'f', 2);
+    const QString rounded = QString::number(check.ratio, 'f', 2);
+    if (check.passes || rounded.toDouble() < requiredRatio(check.pair.need))
+        return rounded;
+    return QString::number(std::floor(check.ratio * 100) / 100, 'f', 2);
 }
 
 QString needText(const ContrastCheck &check)
@@ -43,7 +50,7 @@ QStringList contrastTableLines(const QStringList &colors)
         lines << QStringLiteral("%1 %2 on %3 %4 %5:1  needs %6:1  %7")
                      .arg(roleKey(fore), -16).arg(colors.at(fore))
                      .arg(roleKey(back), -16).arg(colors.at(back))
-                     .arg(ratioText(check.ratio), 6).arg(needText(check), verdict(check));
+                     .arg(ratioText(check), 6).arg(needText(check), verdict(check));
     }
     return lines;
 }
@@ -58,7 +65,7 @@ QString contrastTableHtml(const QStringList &colors)
         html += QStringLiteral("<tr%1><td>%2 %3</td><td>%4 %5</td><td>%6:1</td><td>%7:1</td><td>%8</td></tr>\n")
                     .arg(check.passes ? QString() : QStringLiteral(" class=\"fail\""))
                     .arg(roleKey(fore), colors.at(fore), roleKey(back), colors.at(back))
-                    .arg(ratioText(check.ratio), needText(check), verdict(check));
+                    .arg(ratioText(check), needText(check), verdict(check));
     }
     return html + QStringLiteral("</table>\n");
 }
