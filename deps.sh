@@ -5,6 +5,7 @@ VANTU_PACKAGES=(
     cmake g++ make
     qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
     fonts-wqy-microhei fonts-font-awesome
+    desktop-file-utils appstream
 )
 
 vantu_install_packages() {

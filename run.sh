@@ -6,4 +6,4 @@ source ./deps.sh
 vantu_install_packages
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVANTU_BUILD_TESTS=OFF -DVANTU_BUILD_TOOLS=OFF
 cmake --build build/release -j"$(nproc)" --target vantuskin
-exec ./build/release/src/vantuskin "$@"
+exec ./build/release/src/app/vantuskin "$@"

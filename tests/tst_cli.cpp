@@ -2,6 +2,7 @@
 // folder with the same input files, checking the exit code, the one error
 // line, standard output and the files left behind.
 #include "colorroles.h"
+#include "coverage.h"
 #include "skincatalogue.h"
 #include "skinfile.h"
 
@@ -30,6 +31,8 @@ bool makeInputs(const QString &dir)
               && writeText(dir + "/out/marker.txt", "an earlier bundle")
               && writeText(dir + "/failing-rcc", "#!/bin/sh\necho rcc broke >&2\nexit 1\n")
               && QFile::setPermissions(dir + "/failing-rcc", QFile::ReadOwner | QFile::ExeOwner)
+              && writeText(dir + "/completed.css", skinFileBytes(appendCoverage(sheet, coverageBlock(
+                                                       *skinColours(QString(kColors).split(',')), ":/s/"))))
               && writeText(dir + "/nope.css", "QCheckBox{image:url(:/qss/common/nope.png);}")
               && writeText(dir + "/p/p.css", "A{image:url(:/p/images/a.png)} B{image:url(:/p/icons/b.png)}")
               && writeText(dir + "/p/images/a.png", "") && writeText(dir + "/p/icons/b.png", "")
@@ -65,6 +68,10 @@ const Case kCases[] = {
      "export --from {dir}/saved.css --recolor --rcc --prefix themes/dark/ --name dark -o {dir}/b", "", 0, "", "",
      "b/dark.css|url(:/themes/dark/images/radiobutton_checked.png) b/dark.qrc|prefix=\"/themes/dark\" b/dark.rcc "
      "b/images/checkbox_checked@2x.png b/README.txt|#2B2B2B !b/dark.css|:/qss/ !b/images/add_left.png"},
+    {"complete, with files", "export --skin black --complete --files -o {dir}/b", "", 0, "", "",
+     "b/black.css|VantuSkin b/black.qrc|images/view_checked@2x.png b/images/dock_close@2x.png "
+     "b/black.files.css|/b/images/tab_close.png) !b/black.files.css|url(:"},
+    {"colours from a completed sheet", "compose --from {dir}/completed.css", "", 0, "", "@saved.css", ""},
     {"compose equals Save's bytes", "compose --from {dir}/saved.css", "", 0, "", "@saved.css", ""},
     {"check: missing from the built-in resources", "check {dir}/nope.css", "", 1, "1 of 1 url()s do not resolve",
      ":/qss/common/nope.png\n", ""},

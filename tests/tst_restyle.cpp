@@ -66,7 +66,7 @@ private:
 
 void RestyleTest::initTestCase()
 {
-    QApplication::setFont(QFont(QStringLiteral("Microsoft Yahei"), 9)); // as main() does
+    QApplication::setFont(programFont()); // as main() does
     window = std::make_unique<ZavoCreator>();
     window->resize(1000, 760);
     window->show();

@@ -53,6 +53,7 @@ void SkinEngineTest::acceptance_data()
     QTest::newRow("six characters") << "#00BB9" << false;
     QTest::newRow("eight characters") << "#00BB9EE" << false;
     QTest::newRow("trailing blank") << "#00BB9E " << false;
+    QTest::newRow("six digits, no hash") << "00BB9E" << false;
     QTest::newRow("empty") << "" << false;
     QTest::newRow("wide characters") << QString::fromUtf8("#颜色颜色颜色") << false;
 }

@@ -1,13 +1,12 @@
 #include "zavocreator.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("Microsoft Yahei"), 9));
+    QApplication::setFont(programFont());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/main.ico")));
 
     ZavoCreator window;

@@ -10,5 +10,7 @@ int runList(const QStringList &arguments);
 int runCompose(const QStringList &arguments);
 int runExport(const QStringList &arguments);
 int runCheck(const QStringList &arguments);
+int runAudit(const QStringList &arguments);
+int runGallery(const QStringList &arguments);
 
 #endif // COMMANDS_H

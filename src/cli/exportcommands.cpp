@@ -4,6 +4,7 @@
 #include "skinsource.h"
 
 #include "colorroles.h"
+#include "coverage.h"
 #include "skinbundle.h"
 #include "skinfile.h"
 
@@ -40,6 +41,10 @@ int runExport(const QStringList &arguments)
         {QStringLiteral("rcc"), QStringLiteral("Also write NAME.rcc with Qt's rcc (found at build time; "
                                                "$VANTUSKIN_RCC overrides it).")},
         {QStringLiteral("force"), QStringLiteral("Replace an existing DIR.")},
+        {QStringLiteral("complete"), QStringLiteral("Append the coverage layer (disabled states, windows and docks, "
+                                                    "tool bars, tab, view and header parts) and its images.")},
+        {QStringLiteral("files"), QStringLiteral("Also write DIR/NAME.files.css, its url()s absolute paths to "
+                                                 "DIR/images/, for program -stylesheet DIR/NAME.files.css.")},
     });
     if (!parseArguments(parser, arguments))
         return 1;
@@ -53,14 +58,19 @@ int runExport(const QStringList &arguments)
     if (!skin)
         return fail(error);
     SkinBundle bundle {parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name")) : skin->name,
-                       skin->builtInSheet, skin->colors};
+                       skin->builtInSheet, skin->colors, {}};
     if (bundle.sheet.isEmpty())
         bundle.sheet = composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), skin->colors).sheet;
+    bundle.colours = sheetColours(bundle.sheet, skin->name);
+    if (!bundle.colours)
+        bundle.colours = skinColours(skin->colors);
 
     BundleOptions options;
     options.prefix = parser.value(QStringLiteral("prefix"));
     options.recolor = parser.isSet(QStringLiteral("recolor"));
     options.force = parser.isSet(QStringLiteral("force"));
+    options.complete = parser.isSet(QStringLiteral("complete"));
+    options.files = parser.isSet(QStringLiteral("files"));
     if (parser.isSet(QStringLiteral("rcc"))) {
         options.rccProgram = rccProgram();
         if (!QFileInfo(options.rccProgram).isExecutable())

@@ -2,8 +2,10 @@
 #include "commands.h"
 #include "skinsource.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTextStream>
+
+#include <memory>
 
 namespace {
 
@@ -19,6 +21,10 @@ const Command commands[] = {
     {"compose", "write a skin's style sheet, as the window's Save does", runCompose},
     {"export", "write a skin as a bundle for another Qt project", runExport},
     {"check", "list the url()s of a style sheet that do not resolve", runCheck},
+    {"audit", "check the contrast of the colour pairs a skin draws", runAudit},
+#ifdef VANTUSKIN_GALLERY
+    {"gallery", "render the window in skins to PNG images with an HTML index", runGallery},
+#endif
 };
 
 QString usage()
@@ -34,7 +40,16 @@ QString usage()
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Only the gallery draws widgets, and it draws them off screen; the
+    // other commands need no display.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && qstrcmp(argv[1], "gallery") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("vantuskin-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTUSKIN_VERSION));
 

@@ -1,6 +1,7 @@
 #include "skinsource.h"
 
 #include "colorroles.h"
+#include "coverage.h"
 #include "skincatalogue.h"
 #include "skinfile.h"
 
@@ -106,7 +107,8 @@ std::optional<SkinSource> skinSource(const QCommandLineParser &parser, QString *
         *error = QStringLiteral("%1 is larger than %2 MB; it is not a skin file").arg(fileName).arg(MaxSkinFileSize >> 20);
         return std::nullopt;
     }
-    const std::optional<QStringList> trailer = parseColorTrailer(text);
+    // A sheet exported with --complete: the trailer sits before the coverage layer.
+    const std::optional<QStringList> trailer = parseColorTrailer(withoutCoverage(text));
     if (!trailer) {
         *error = QStringLiteral("%1 has no colour trailer (eight lines such as /*TextColor:#000000*/ at its end)")
                      .arg(fileName);

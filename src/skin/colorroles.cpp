@@ -72,8 +72,19 @@ QString decodeResourceText(const QByteArray &bytes)
     return QString::fromLatin1(bytes.constData(), end < 0 ? bytes.size() : end);
 }
 
+// The skin collection is compiled into this library. Naming its registration
+// here, where every resource text is read, links it into each program that
+// reads one; its static initialiser then registers it at start-up. A static
+// library's unreferenced resource object would be dropped by the linker.
+static void registerSkinResources()
+{
+    Q_INIT_RESOURCE(skins);
+}
+
 QString readResourceText(const QString &path, bool *opened)
 {
+    static const bool registered = (registerSkinResources(), true);
+    Q_UNUSED(registered);
     QFile file(path);
     const bool ok = file.open(QIODevice::ReadOnly);
     if (opened)

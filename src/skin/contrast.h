@@ -8,7 +8,9 @@
 
 // WCAG 2.x relative luminance of an sRGB colour: 0 for black, 1 for white.
 // Each channel is linearised with the sRGB transfer curve (the straight part
-// up to 0.03928), then weighted 0.2126, 0.7152, 0.0722.
+// up to 0.03928), then weighted 0.2126, 0.7152, 0.0722. A plain 2.2 power
+// in place of that curve, as some toolkits' luma uses, is no substitute: it
+// puts #767676 on white at 4.496:1, below 4.5, where WCAG has 4.54:1.
 double relativeLuminance(const QColor &color);
 
 // WCAG 2.x contrast ratio (L1 + 0.05) / (L2 + 0.05) of the lighter over the

@@ -3,6 +3,7 @@
 #include "colorroles.h"
 #include "skinfile.h"
 #include "skinimages.h"
+#include "skinpalette.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,6 +39,8 @@ bool writeFile(const QString &path, const QByteArray &bytes, QString *error)
     *error = QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
     return false;
 }
+
+} // namespace
 
 // The image files of a bundle for the sheet's url()s: file name and bytes,
 // the built-in ones as they are or, recoloured, drawn in the skin's colours
@@ -94,11 +97,9 @@ bool moveIntoPlace(const QString &ready, const QString &dir, const QString &park
         return true;
     if (replacing)
         QDir().rename(parked, dir);
-    *error = QStringLiteral("cannot rename the new bundle to %1").arg(QDir::toNativeSeparators(dir));
+    *error = QStringLiteral("cannot rename the new folder to %1").arg(QDir::toNativeSeparators(dir));
     return false;
 }
-
-} // namespace
 
 QStringList sheetUrls(const QString &sheet)
 {
@@ -112,20 +113,37 @@ QStringList sheetUrls(const QString &sheet)
     return urls;
 }
 
-QString rewriteUrls(const QString &sheet, const QString &prefix)
+namespace {
+
+QString pointUrls(const QString &sheet, const QString &root, bool quoted)
 {
-    const QString root = QLatin1Char(':') + (prefix == QLatin1String("/") ? QString() : prefix)
-                         + QStringLiteral("/images/");
     QString out;
     int last = 0;
     auto it = urlPattern().globalMatch(sheet);
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
+        const QString target = root + fileNameOf(m.captured(2).trimmed());
         out += sheet.midRef(last, m.capturedStart() - last);
-        out += QStringLiteral("url(") + root + fileNameOf(m.captured(2).trimmed()) + QLatin1Char(')');
+        out += QStringLiteral("url(") + (quoted ? QLatin1Char('"') + target + QLatin1Char('"') : target)
+               + QLatin1Char(')');
         last = m.capturedEnd();
     }
     return out + sheet.midRef(last);
+}
+
+} // namespace
+
+QString rewriteUrls(const QString &sheet, const QString &prefix)
+{
+    return pointUrls(sheet, QLatin1Char(':') + (prefix == QLatin1String("/") ? QString() : prefix)
+                                + QStringLiteral("/images/"), false);
+}
+
+QString rewriteUrlsToFolder(const QString &sheet, const QString &folder)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./-]*$"));
+    const QString root = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    return pointUrls(sheet, root, !plain.match(root).hasMatch());
 }
 
 QByteArray qrcText(const QString &prefix, const QStringList &files)
@@ -164,38 +182,57 @@ std::optional<QString> bundlePrefix(const QString &prefix)
     return QLatin1Char('/') + path;
 }
 
-QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const QString &prefix, bool withRcc)
+QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const QString &prefix, bool withRcc,
+                     bool withFiles)
 {
     const QString sheetPath = QLatin1Char(':') + (prefix == QLatin1String("/") ? QString() : prefix)
                               + QLatin1Char('/') + bundle.name + QStringLiteral(".css");
+    const int width = bundle.name.size() + (withFiles ? 11 : 5);
     QString text = QStringLiteral("%1: a skin for Qt Widgets applications, made by vantuskin-cli.\n\n");
-    auto row = [&text, &bundle](const QString &file, const char *what) {
-        text += QStringLiteral("  %1  %2\n").arg(file, -(bundle.name.size() + 5)).arg(QLatin1String(what));
+    auto row = [&text, width](const QString &file, const char *what) {
+        text += QStringLiteral("  %1  %2\n").arg(file, -width).arg(QLatin1String(what));
     };
     row(bundle.name + QStringLiteral(".css"), "the style sheet; its images are under :%2/images/");
     row(bundle.name + QStringLiteral(".qrc"), "the resource file that lists the sheet and its images");
     row(QStringLiteral("images/"), "the images the sheet refers to");
     if (withRcc)
         row(bundle.name + QStringLiteral(".rcc"), "the same resources, compiled for QResource::registerResource");
+    if (withFiles)
+        row(bundle.name + QStringLiteral(".files.css"), "the style sheet with the images' paths on disk");
     text += QStringLiteral(
         "\nCopy this folder into your project as %3/ and add the resource file to\n"
         "your target (here myapp) in its CMakeLists.txt:\n\n"
         "    set_property(TARGET myapp PROPERTY AUTORCC ON)\n"
         "    target_sources(myapp PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/%3/%1.qrc)\n\n"
-        "Then apply the skin once the QApplication exists: the palette from the\n"
-        "panel colour first, then the style sheet (includes: QApplication, QFile,\n"
-        "QPalette):\n\n"
+        "Then apply the skin once the QApplication exists: first %6,\n"
+        "then the style sheet (includes: QApplication, QFile, QPalette):\n\n"
         "    QFile skin(QStringLiteral(\"%4\"));\n"
         "    if (skin.open(QIODevice::ReadOnly)) {\n"
-        "        qApp->setPalette(QPalette(QColor(QStringLiteral(\"%5\"))));\n"
+        "%5"
         "        qApp->setStyleSheet(QString::fromUtf8(skin.readAll()));\n"
         "    }\n");
+    QString paletteLines;
+    if (bundle.colours) {
+        for (const QString &line : paletteSource(skinPalette(*bundle.colours)))
+            paletteLines += QStringLiteral("        ") + line + QLatin1Char('\n');
+        paletteLines += QStringLiteral("        qApp->setPalette(palette);\n");
+    } else {
+        paletteLines = QStringLiteral("        qApp->setPalette(QPalette(QColor(QStringLiteral(\"%1\"))));\n")
+                           .arg(skinPanelColor(bundle.sheet).name().toUpper());
+    }
+    if (withFiles)
+        text += QStringLiteral("\nTo try the skin on any installed Qt program without building anything:\n\n"
+                               "  program -stylesheet %3/%1.files.css\n\n"
+                               "(with the palette left to the program, only the sheet applies; move the\n"
+                               "folder and the paths in that file no longer resolve).\n");
     if (withRcc) {
         text += QStringLiteral("\nTo load %1.rcc at run time instead of compiling the .qrc in, call\n"
                                "QResource::registerResource(\"path/to/%1.rcc\") before these lines.\n");
     }
+    const QString paletteWords = bundle.colours ? QStringLiteral("the skin's full palette")
+                                                : QStringLiteral("the palette from the panel colour");
     return text.arg(bundle.name, prefix == QLatin1String("/") ? QString() : prefix, folderName, sheetPath,
-                    skinPanelColor(bundle.sheet).name().toUpper());
+                    paletteLines, paletteWords);
 }
 
 bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleOptions &options, QString *error)
@@ -230,21 +267,38 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
         return false;
     }
 
-    const auto images = bundleImages(bundle, options.recolor, error);
+    auto images = bundleImages(bundle, options.recolor, error);
     if (!images)
         return false;
+    QString sheet = rewriteUrls(bundle.sheet, *prefix);
+    if (options.complete) {
+        if (!bundle.colours) {
+            *error = QStringLiteral("the coverage layer needs the skin's colours");
+            return false;
+        }
+        const QString root = QLatin1Char(':') + (*prefix == QLatin1String("/") ? QString() : *prefix)
+                             + QStringLiteral("/images/");
+        sheet = appendCoverage(sheet, coverageBlock(*bundle.colours, root));
+        for (const NamedImage &image : coverageImages(*bundle.colours))
+            images->append({image.name, pngBytes(image.image)});
+    }
     QStringList files {bundle.name + QStringLiteral(".css")};
-    for (const auto &image : *images) {
+    for (const auto &image : qAsConst(*images)) {
         files << QStringLiteral("images/") + image.first;
         if (!writeFile(work.filePath(files.last()), image.second, error))
             return false;
     }
     const QString base = work.filePath(bundle.name);
     const bool withRcc = !options.rccProgram.isEmpty();
-    if (!writeFile(base + QStringLiteral(".css"), skinFileBytes(rewriteUrls(bundle.sheet, *prefix)), error)
+    if (!writeFile(base + QStringLiteral(".css"), skinFileBytes(sheet), error)
         || !writeFile(base + QStringLiteral(".qrc"), qrcText(*prefix, files), error)
         || !writeFile(work.filePath(QStringLiteral("README.txt")),
-                      bundleReadme(target.fileName(), bundle, *prefix, withRcc).toUtf8(), error))
+                      bundleReadme(target.fileName(), bundle, *prefix, withRcc, options.files).toUtf8(), error))
+        return false;
+    // The paths are those of the folder once it is in place.
+    if (options.files
+        && !writeFile(base + QStringLiteral(".files.css"),
+                      skinFileBytes(rewriteUrlsToFolder(sheet, target.filePath() + QStringLiteral("/images"))), error))
         return false;
 
     if (withRcc) {

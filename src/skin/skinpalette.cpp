@@ -2,7 +2,6 @@
 
 #include "contrast.h"
 
-#include <algorithm>
 
 QColor mixColors(const QColor &from, const QColor &to, double amount)
 {
@@ -28,39 +27,76 @@ QColor readableOn(const QColor &color, const QColor &background, double ratio)
     return mixColors(color, pole, high);
 }
 
-QPalette skinPalette(const QStringList &colors)
+QPalette skinPalette(const SkinColours &c)
 {
-    QVector<QColor> c;
-    for (const QString &name : colors)
-        c.append(QColor(name));
-    if (c.size() < 8 || std::any_of(c.cbegin(), c.cend(), [](const QColor &color) { return !color.isValid(); }))
-        return QPalette();
-    const QColor text = c[0], panel = c[1], normal = mixColors(c[3], c[4], 0.5), high = c[7];
+    const QColor button = mixColors(c.button[0], c.button[1], 0.5);
+    const QColor alternate = mixColors(c.panel, c.button[0], 0.35);
+    const QColor text = readableOn(c.text, c.panel, 4.5);
+    const QColor buttonText = readableOn(c.buttonText, button, 4.5);
 
-    QPalette palette(normal, panel);
-    const QColor highlight = readableOn(high, panel, 1.8);
+    QPalette palette(button, c.panel);
+    // The selection stands out from plain and alternate rows alike.
+    QColor highlight = readableOn(readableOn(c.high, c.panel, 1.8), alternate, 1.8);
     const QColor onHighlight = contrastRatio(Qt::black, highlight) > contrastRatio(Qt::white, highlight)
                                    ? QColor(Qt::black) : QColor(Qt::white);
-    const QColor link = readableOn(high, panel, 4.5);
-    const QColor disabled = readableOn(mixColors(text, panel, 0.5), panel, 3.0);
+    const QColor link = readableOn(c.high, c.panel, 4.5);
+    const QColor visited = readableOn(mixColors(link, text, 0.5), c.panel, 4.5);
+    const QColor disabled = readableOn(mixColors(text, c.panel, 0.5), c.panel, 3.0);
+    const QColor disabledButton = readableOn(mixColors(buttonText, button, 0.5), button, 3.0);
 
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         const bool off = group == QPalette::Disabled;
-        palette.setColor(group, QPalette::Window, panel);
-        palette.setColor(group, QPalette::Base, panel);
-        palette.setColor(group, QPalette::AlternateBase, mixColors(panel, c[3], 0.35));
-        palette.setColor(group, QPalette::Button, normal);
-        palette.setColor(group, QPalette::ToolTipBase, panel);
+        palette.setColor(group, QPalette::Window, c.panel);
+        palette.setColor(group, QPalette::Base, c.panel);
+        palette.setColor(group, QPalette::AlternateBase, alternate);
+        palette.setColor(group, QPalette::Button, button);
+        palette.setColor(group, QPalette::ToolTipBase, c.panel);
         palette.setColor(group, QPalette::ToolTipText, text);
         palette.setColor(group, QPalette::WindowText, off ? disabled : text);
         palette.setColor(group, QPalette::Text, off ? disabled : text);
-        palette.setColor(group, QPalette::ButtonText, off ? readableOn(mixColors(text, normal, 0.5), normal, 3.0) : text);
+        palette.setColor(group, QPalette::ButtonText, off ? disabledButton : buttonText);
         palette.setColor(group, QPalette::BrightText, onHighlight);
-        palette.setColor(group, QPalette::Highlight, off ? mixColors(highlight, panel, 0.5) : highlight);
+        palette.setColor(group, QPalette::Highlight, off ? mixColors(highlight, c.panel, 0.5) : highlight);
         palette.setColor(group, QPalette::HighlightedText, onHighlight);
         palette.setColor(group, QPalette::Link, off ? disabled : link);
-        palette.setColor(group, QPalette::LinkVisited, off ? disabled : readableOn(mixColors(link, text, 0.5), panel, 4.5));
+        palette.setColor(group, QPalette::LinkVisited, off ? disabled : visited);
         palette.setColor(group, QPalette::PlaceholderText, disabled);
     }
     return palette;
+}
+
+QPalette skinPalette(const QStringList &colors)
+{
+    const std::optional<SkinColours> colours = skinColours(colors);
+    return colours ? skinPalette(*colours) : QPalette();
+}
+
+QStringList paletteSource(const QPalette &palette)
+{
+    static const struct
+    {
+        QPalette::ColorRole role;
+        const char *name;
+    } roles[] = {
+        {QPalette::Window, "Window"}, {QPalette::WindowText, "WindowText"}, {QPalette::Base, "Base"},
+        {QPalette::AlternateBase, "AlternateBase"}, {QPalette::Text, "Text"}, {QPalette::Button, "Button"},
+        {QPalette::ButtonText, "ButtonText"}, {QPalette::BrightText, "BrightText"},
+        {QPalette::Highlight, "Highlight"}, {QPalette::HighlightedText, "HighlightedText"},
+        {QPalette::ToolTipBase, "ToolTipBase"}, {QPalette::ToolTipText, "ToolTipText"},
+        {QPalette::Link, "Link"}, {QPalette::LinkVisited, "LinkVisited"},
+        {QPalette::PlaceholderText, "PlaceholderText"},
+    };
+    auto color = [](const QColor &c) { return QStringLiteral("QColor(\"%1\")").arg(c.name().toUpper()); };
+    QStringList lines = {QStringLiteral("QPalette palette(%1, %2);")
+                             .arg(color(palette.color(QPalette::Button)), color(palette.color(QPalette::Window)))};
+    QStringList disabled;
+    for (const auto &r : roles) {
+        const QColor active = palette.color(QPalette::Active, r.role);
+        lines << QStringLiteral("palette.setColor(QPalette::%1, %2);").arg(QLatin1String(r.name), color(active));
+        const QColor off = palette.color(QPalette::Disabled, r.role);
+        if (off != active)
+            disabled << QStringLiteral("palette.setColor(QPalette::Disabled, QPalette::%1, %2);")
+                            .arg(QLatin1String(r.name), color(off));
+    }
+    return lines + disabled;
 }

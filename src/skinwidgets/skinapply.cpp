@@ -57,7 +57,12 @@ void restyleApplication(const QString &sheet)
 
 void applySkin(const QString &sheet)
 {
-    QApplication::setPalette(QPalette(skinPanelColor(sheet)));
+    applySkin(sheet, QPalette(skinPanelColor(sheet)));
+}
+
+void applySkin(const QString &sheet, const QPalette &palette)
+{
+    QApplication::setPalette(palette);
     restyleApplication(sheet);
 }
 

@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTranslator>
 
 namespace {
@@ -64,6 +65,11 @@ void pickColor(QWidget *parent, QLineEdit *field, QPushButton *button)
 }
 
 } // namespace
+
+QFont programFont()
+{
+    return QFont(QStringLiteral("Microsoft Yahei"), 9);
+}
 
 ZavoCreator::ZavoCreator(QWidget *parent)
     : QMainWindow(parent)
@@ -300,6 +306,17 @@ void ZavoCreator::openSkinFile(const QString &fileName)
         fields[i]->setText(colors->at(i));
     autoApply = true;
     composeStyle(false);
+}
+
+void ZavoCreator::showSkin(const QStringList &colors, const QString &sheet)
+{
+    const auto fields = colorFields(ui);
+    for (int i = 0; i < ColorRoleCount; ++i) {
+        const QSignalBlocker quiet(fields[i]);
+        fields[i]->setText(colors.value(i));
+    }
+    composeStyle(true); // the swatches and the stored composition, no restyle
+    applySkin(sheet);
 }
 
 void ZavoCreator::composeStyle(bool storeOnly)

@@ -1,8 +1,10 @@
 #ifndef ZAVOCREATOR_H
 #define ZAVOCREATOR_H
 
+#include <QFont>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 namespace Ui {
 class ZavoCreator;
@@ -20,6 +22,12 @@ class ZavoCreator : public QMainWindow
 public:
     explicit ZavoCreator(QWidget *parent = nullptr);
     ~ZavoCreator() override;
+
+    // Leaves the window as choosing a skin from the menu does: the colours
+    // in the fields and on their buttons, `sheet` applied to the whole
+    // program. The menu restyles once per field and once for the file;
+    // this restyles once.
+    void showSkin(const QStringList &colors, const QString &sheet);
 
 private slots:
     void initForm();
@@ -68,5 +76,9 @@ private:
     QString composedSheet;
     bool autoApply;
 };
+
+// The application font the program sets before it creates the window; the
+// window's layout, and so its size, depends on it.
+QFont programFont();
 
 #endif // ZAVOCREATOR_H

@@ -4,7 +4,7 @@
 #include "pictures.h"
 #include "skincatalogue.h"
 #include "skinimages.h"
-#include "skintables.h"
+#include "classicslots.h"
 #include "stylerules.h"
 
 #include <QBuffer>
@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     if (args.size() != 2) {
         err << "usage: resgen OUTPUT_DIR\n"
-               "Writes qss/, image/*.png and main.ico below OUTPUT_DIR.\n";
+               "Writes qss/, image/*.png, main.ico and icons/ below OUTPUT_DIR.\n";
         return 2;
     }
     const QDir out(args.at(1));
@@ -87,6 +87,9 @@ int main(int argc, char *argv[])
     if (!QImageWriter(&icoBuffer, "ico").write(applicationIcon()))
         ico.clear();
     write(QStringLiteral("main.ico"), ico);
+    // The same icon for the desktop, drawn at each size of the hicolor theme.
+    for (int size : hicolorIconSizes)
+        write(QStringLiteral("icons/hicolor/%1x%1/apps/vantuskin.png").arg(size), pngBytes(applicationIcon(size)));
 
     return failures == 0 ? 0 : 1;
 }

@@ -118,11 +118,13 @@ QVector<NamedImage> applicationPictures()
     };
 }
 
-QImage applicationIcon()
+QImage applicationIcon(int size)
 {
-    QImage img = blank(128, 128);
+    QImage img = blank(size, size);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a 128-unit grid, scaled to the size asked for.
+    p.scale(size / 128.0, size / 128.0);
     // A rounded tile with a small window whose strips show skin colours.
     p.setPen(Qt::NoPen);
     p.setBrush(vertical(4, 124, QColor(0x3A, 0x7B, 0xC8), QColor(0x1B, 0x3F, 0x73)));

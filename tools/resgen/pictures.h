@@ -9,5 +9,8 @@
 // Message symbols and button pictures of the application collection.
 QVector<NamedImage> applicationPictures();
 
-// The 128 x 128 application icon.
-QImage applicationIcon();
+// The application icon, `size` pixels square (128 for main.ico).
+QImage applicationIcon(int size = 128);
+
+// The sizes of the icon in the freedesktop hicolor theme.
+constexpr int hicolorIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};

@@ -1,6 +1,8 @@
-#include "skintables.h"
+#include "classicslots.h"
 
 #include "skincatalogue.h"
+
+#include <algorithm>
 
 // One row per slot K1..K23; one column per classic-form style, in the
 // library's order (black, blue, brown, gray, lightblue, silverywhite, white).
@@ -42,4 +44,23 @@ const QVector<ClassicSkin> &classicSkins()
         return out;
     }();
     return skins;
+}
+
+const ClassicSkin *findClassicSkin(const QString &style)
+{
+    for (const ClassicSkin &skin : classicSkins()) {
+        if (skin.style == style)
+            return &skin;
+    }
+    return nullptr;
+}
+
+const ClassicSkin *findClassicSkinIn(const QString &sheet)
+{
+    for (const ClassicSkin &skin : classicSkins()) {
+        if (std::all_of(skin.slotColours.cbegin(), skin.slotColours.cend(),
+                        [&sheet](const QString &colour) { return sheet.contains(colour, Qt::CaseInsensitive); }))
+            return &skin;
+    }
+    return nullptr;
 }

@@ -1,0 +1,227 @@
+// gallery: the program's own window rendered in each skin, with an index.
+#include "commands.h"
+#include "reportedskins.h"
+
+#include "colorroles.h"
+#include "coverage.h"
+#include "sampleapplication.h"
+#include "skinbundle.h"
+#include "skinpalette.h"
+#include "skinreport.h"
+#include "zavocreator.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTextStream>
+
+#include <iterator>
+
+namespace {
+
+// Image file names: the editor panel, then the ten preview pages in tab order.
+const char *const pageNames[] = {"00-editor", "01-widgets", "02-table", "03-navigation", "04-tree", "05-calendar",
+                                 "06-tabs", "07-devices", "08-iconfont", "09-ui", "10-video"};
+constexpr int pageCount = int(std::size(pageNames)) - 1;
+
+// The skin's text: the built-in file, or the composition of its colours.
+QString skinSheet(const ReportedSkin &skin)
+{
+    return skin.source.builtInSheet.isEmpty()
+               ? composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), skin.source.colors).sheet
+               : skin.source.builtInSheet;
+}
+
+// The sheet's images drawn in the skin's colours, written to `folder`, and
+// the sheet pointing at them.
+std::optional<QString> recoloredSheet(const QString &sheet, const QStringList &colors, const QString &folder,
+                                      QString *error)
+{
+    const auto images = bundleImages({QString(), sheet, colors, std::nullopt}, true, error);
+    if (!images)
+        return std::nullopt;
+    if (!QDir().mkpath(folder)) {
+        *error = QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(folder));
+        return std::nullopt;
+    }
+    for (const auto &image : *images) {
+        QFile file(folder + QLatin1Char('/') + image.first);
+        if (!file.open(QIODevice::WriteOnly) || file.write(image.second) != image.second.size() || !file.flush()) {
+            *error = QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+            return std::nullopt;
+        }
+    }
+    return rewriteUrlsToFolder(sheet, folder);
+}
+
+// Renders one skin into `folder` at the size the window opens at in it,
+// with its images recoloured into `imageFolder` unless that is empty; the
+// section lists what was written.
+bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, const QString &folder,
+                const QString &imageFolder, GallerySection *section, QString *error)
+{
+    auto *pages = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    auto *editor = window.findChild<QTextEdit *>(QStringLiteral("txtMain"));
+    if (!pages || !editor || pages->count() != pageCount) {
+        *error = QStringLiteral("the window has not the editor and the %1 preview pages this gallery expects").arg(pageCount);
+        return false;
+    }
+    QString sheet = skinSheet(skin);
+    if (!imageFolder.isEmpty()) {
+        const std::optional<QString> recolored = recoloredSheet(sheet, skin.colors, imageFolder, error);
+        if (!recolored)
+            return false;
+        sheet = *recolored;
+    }
+    window.showSkin(skin.source.colors, sheet);
+    // A skin's widgets may need more room than the form's size; the window
+    // then opens larger, but it never shrinks back for the next skin.
+    QCoreApplication::processEvents();
+    window.resize(formSize);
+
+    QString note = skin.note;
+    if (!imageFolder.isEmpty())
+        note += QLatin1String(note.isEmpty() ? "" : "; ") + QStringLiteral("indicators drawn in its colours");
+    *section = {skin.source.name, note, skin.colors, {}, {}};
+    for (int page = 0; page <= pageCount; ++page) {
+        // The editor panel is shown with the skin's text, as Save shows it;
+        // each page with the text view empty, as the menu leaves it.
+        pages->setCurrentIndex(qMax(page - 1, 0));
+        editor->setPlainText(page == 0 ? sheet : QString());
+        QCoreApplication::processEvents();
+        const QString name = QStringLiteral("%1/%2.png").arg(skin.source.name, QLatin1String(pageNames[page]));
+        QImageWriter writer(folder + QLatin1Char('/') + name, "png");
+        if (!writer.write(window.grab().toImage())) {
+            *error = QStringLiteral("cannot write the image %1: %2").arg(name, writer.errorString());
+            return false;
+        }
+        section->images << name;
+        section->captions << (page == 0 ? QStringLiteral("编辑面板") : pages->tabText(page - 1));
+    }
+    return true;
+}
+
+// Renders the sample application window in one skin with its full palette,
+// as exported and as exported with --complete; the coverage images are
+// written to `imageFolder`.
+bool renderSample(SampleApplication &sample, const ReportedSkin &skin, const QString &sheet, const QString &folder,
+                  const QString &imageFolder, GallerySection *section, QString *error)
+{
+    std::optional<SkinColours> colours = sheetColours(sheet, skin.source.name);
+    if (!colours)
+        colours = skinColours(skin.colors);
+    if (!colours || !QDir().mkpath(imageFolder)) {
+        *error = QStringLiteral("cannot draw the coverage layer of %1").arg(skin.source.name);
+        return false;
+    }
+    for (const NamedImage &image : coverageImages(*colours)) {
+        if (!image.image.save(imageFolder + QLatin1Char('/') + image.name, "PNG")) {
+            *error = QStringLiteral("cannot write the coverage images of %1").arg(skin.source.name);
+            return false;
+        }
+    }
+    const QString complete = appendCoverage(sheet, coverageBlock(*colours, imageFolder + QLatin1Char('/')));
+    sample.setPalette(skinPalette(*colours));
+    const struct
+    {
+        const char *file;
+        QString sheet;
+        const char *caption;
+    } pages[] = {{"11-application", sheet, "sample application"},
+                 {"12-application-complete", complete, "sample application, --complete"}};
+    for (const auto &page : pages) {
+        sample.setStyleSheet(page.sheet);
+        QCoreApplication::processEvents();
+        const QString name = QStringLiteral("%1/%2.png").arg(skin.source.name, QLatin1String(page.file));
+        if (!sample.grab().save(folder + QLatin1Char('/') + name, "PNG")) {
+            *error = QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(folder + QLatin1Char('/') + name));
+            return false;
+        }
+        section->images << name;
+        section->captions << QLatin1String(page.caption);
+    }
+    return true;
+}
+
+} // namespace
+
+int runGallery(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Renders the program's window in each skin: the editor panel and the ten preview pages as PNG images,\n"
+        "with an index.html that shows the colours, the contrast table and the images."));
+    addReportedSkinOptions(parser);
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
+                      QStringLiteral("The gallery folder; a previous gallery there is replaced whole."),
+                      QStringLiteral("dir")});
+    parser.addOption({QStringLiteral("recolor"), QStringLiteral("Draw the check boxes, radio buttons, branch marks and "
+                                                                "arrows in each skin's colours, as export does.")});
+    if (!parseArguments(parser, arguments))
+        return 1;
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("gallery takes no arguments besides its options"));
+    if (!parser.isSet(QStringLiteral("output")))
+        return fail(QStringLiteral("name the gallery folder with -o"));
+
+    QString error;
+    const std::optional<QVector<ReportedSkin>> skins = reportedSkins(parser, &error);
+    if (!skins)
+        return fail(error);
+
+    const QFileInfo target(QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(QStringLiteral("output")))));
+    const QString shown = QDir::toNativeSeparators(parser.value(QStringLiteral("output")));
+    if (target.exists() && !(target.isDir() && (QDir(target.filePath()).isEmpty()
+                                                || QFileInfo::exists(target.filePath() + QStringLiteral("/index.html"))))) {
+        return fail(QStringLiteral("%1 exists and is not a gallery; name a new folder").arg(shown));
+    }
+    if (!target.absoluteDir().exists())
+        return fail(QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(target.absolutePath())));
+    // The gallery is built in a folder of ordinary permissions inside a
+    // private one beside the target, which is removed with what is left.
+    const QTemporaryDir spare(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral("-XXXXXX"));
+    const QString built = spare.path() + QStringLiteral("/new");
+    if (!spare.isValid() || !QDir().mkdir(built))
+        return fail(QStringLiteral("cannot create a folder beside %1: %2").arg(shown, spare.errorString()));
+
+    const QTemporaryDir images;
+    const bool recolor = parser.isSet(QStringLiteral("recolor"));
+    if (recolor && !images.isValid())
+        return fail(QStringLiteral("cannot create a folder for the recoloured images: %1").arg(images.errorString()));
+
+    QApplication::setFont(programFont());
+    ZavoCreator window;
+    const QSize formSize = window.size();
+    window.show();
+    SampleApplication sample;
+    sample.show();
+    QVector<GallerySection> sections;
+    QTextStream progress(stderr);
+    for (const ReportedSkin &skin : *skins) {
+        progress << "skin " << sections.size() + 1 << " of " << skins->size() << ": " << skin.source.name << Qt::endl;
+        GallerySection section;
+        if (!QDir(built).mkdir(skin.source.name))
+            error = QStringLiteral("cannot create a folder for %1").arg(skin.source.name);
+        if (!error.isEmpty()
+            || !renderSkin(window, formSize, skin, built, recolor ? images.filePath(skin.source.name) : QString(),
+                           &section, &error)
+            || !renderSample(sample, skin, skinSheet(skin), built,
+                             spare.path() + QStringLiteral("/images/") + skin.source.name, &section, &error))
+            return fail(QStringLiteral("%1; %2 is left as it was").arg(error, shown));
+        sections << section;
+    }
+
+    QFile index(built + QStringLiteral("/index.html"));
+    const QByteArray html = galleryIndexHtml(sections).toUtf8();
+    if (!index.open(QIODevice::WriteOnly) || index.write(html) != html.size() || !index.flush())
+        return fail(QStringLiteral("cannot write the index: %1; %2 is left as it was").arg(index.errorString(), shown));
+    index.close();
+    if (!moveIntoPlace(built, target.absoluteFilePath(), spare.path(), &error))
+        return fail(error);
+    return 0;
+}

@@ -1,0 +1,25 @@
+#ifndef REPORTEDSKINS_H
+#define REPORTEDSKINS_H
+
+#include "skinsource.h"
+
+#include <QVector>
+
+// A skin as the audit and the gallery report it.
+struct ReportedSkin
+{
+    SkinSource source;
+    QStringList colors;   // the colours it is drawn in
+    QString note;         // where they come from, when that is not plain
+};
+
+// Adds --all to the skin-source options.
+void addReportedSkinOptions(QCommandLineParser &parser);
+
+// The skins that --all (the 24 finished built-in files) or one of --skin,
+// --colors and --from names. A built-in file is drawn in the colours of its
+// colour trailer; a classic-form file has none, so its catalogue colours
+// stand in, and the note says so.
+std::optional<QVector<ReportedSkin>> reportedSkins(const QCommandLineParser &parser, QString *error);
+
+#endif // REPORTEDSKINS_H

@@ -1,0 +1,37 @@
+// VantuSkin/widgets.h: a skin put on a whole running program (link
+// VantuSkin::widgets, which brings VantuSkin::skin and QtWidgets).
+//
+// Start-up: build the window first, then call showSkinned(). A skin set
+// before the window is built costs several times as much: every widget that
+// is put into a parent re-polishes the subtree it joins, under the skin.
+// Applied to the finished window before it is shown, the skin polishes each
+// widget once.
+//
+//     QApplication app(argc, argv);
+//     MainWindow window;                                        // build ...
+//     VantuSkin::showSkinned(&window, VantuSkin::builtInSkin("psblack"));
+//     return app.exec();                                        // ... then skin and show
+//
+// Later switches go through applySkin(), which restyles every widget of the
+// program once instead of once per ancestor as Qt's setStyleSheet() does.
+#ifndef VANTUSKIN_WIDGETS_H
+#define VANTUSKIN_WIDGETS_H
+
+#include <VantuSkin/skin.h>
+
+class QWidget;
+
+namespace VantuSkin {
+
+// Puts `sheet` on the whole program: first the palette skinPalette(sheet),
+// then the sheet as the application style sheet, restyling every widget
+// once. An empty sheet takes the style sheet off again.
+void applySkin(const QString &sheet);
+
+// The cheap start-up order in one call: applies `sheet` as applySkin() does,
+// then shows `window`. Call it once `window` is fully built.
+void showSkinned(QWidget *window, const QString &sheet);
+
+} // namespace VantuSkin
+
+#endif // VANTUSKIN_WIDGETS_H

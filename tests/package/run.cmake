@@ -1,0 +1,88 @@
+# The package as its users meet it, one step per test (cmake -P, with -D):
+#   STEP=install       install BUILD into WORK/prefix; save a skin with it
+#   STEP=metadata      validate the installed desktop entry and metainfo
+#   STEP=installed     build examples/skinned_app with find_package(VantuSkin), run
+#                      it, and check that the bundle is made again exactly
+#                      when vantuskin-cli or the saved skin changes; check
+#                      the README's lines
+#   STEP=subdirectory  build the same example through add_subdirectory, run it
+# Also given: SOURCE (this repository), BUILD, WORK, QT5_DIR, README, and
+# FLAGS for the example's compiler and linker (the sanitizers).
+cmake_minimum_required(VERSION 3.16)
+
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "failed (${result}): ${ARGN}\n${out}")
+    endif()
+    set(out "${out}" PARENT_SCOPE)
+endfunction()
+
+set(prefix ${WORK}/prefix)
+set(consumer ${SOURCE}/examples/skinned_app)
+set(saved ${WORK}/saved.css)
+
+function(build_and_run dir)
+    file(REMOVE_RECURSE ${dir})
+    run(${CMAKE_COMMAND} -S ${consumer} -B ${dir} -DQt5_DIR=${QT5_DIR} -DSAVED_SKIN=${saved}
+        -DVANTUSKIN_EXAMPLE_CHECKS=${CMAKE_CURRENT_LIST_DIR}/checks.cmake
+        "-DCMAKE_CXX_FLAGS=${FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${FLAGS}" ${ARGN})
+    run(${CMAKE_COMMAND} --build ${dir} -j2)
+    run(${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${dir}/app)
+    message("${out}")
+endfunction()
+
+if(STEP STREQUAL "install")
+    file(REMOVE_RECURSE ${prefix})
+    run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
+    # A saved skin for the consumer's FROM.
+    run(${prefix}/bin/vantuskin-cli compose --colors
+        "#102030,#F0E0D0,#405060,#708090,#8090A0,#90A0B0,#A0B0C0,#00AA88" -o ${saved})
+elseif(STEP STREQUAL "metadata")
+    file(GLOB desktop ${prefix}/share/applications/*.desktop)
+    file(GLOB metainfo ${prefix}/share/metainfo/*.metainfo.xml)
+    if(NOT desktop OR NOT metainfo)
+        message(FATAL_ERROR "no desktop entry or metainfo installed under ${prefix}/share")
+    endif()
+    run(desktop-file-validate ${desktop})
+    run(appstreamcli validate --no-net --strict ${metainfo})
+elseif(STEP STREQUAL "installed")
+    set(dir ${WORK}/installed)
+    build_and_run(${dir} -DCMAKE_PREFIX_PATH=${prefix})
+    # The bundles are made again exactly when their inputs change.
+    foreach(case "-;;.*" "${prefix}/bin/vantuskin-cli;psblack for app;-" "${saved};saved;psblack|mine")
+        list(GET case 0 touched)
+        list(GET case 1 made)
+        list(GET case 2 kept)
+        if(EXISTS ${touched})
+            execute_process(COMMAND ${CMAKE_COMMAND} -E sleep 1)
+            file(TOUCH ${touched})
+        endif()
+        run(${CMAKE_COMMAND} --build ${dir})
+        if((made AND NOT out MATCHES "Exporting skin ${made}") OR out MATCHES "Exporting skin (${kept})")
+            message(FATAL_ERROR "after touching ${touched}, expected to make ${made} and not ${kept}:\n${out}")
+        endif()
+    endforeach()
+    # Every code line of the README's package sections is one the test runs.
+    file(READ ${README} readme)
+    file(READ ${consumer}/CMakeLists.txt consumer_lines)
+    file(READ ${consumer}/main.cpp cpp_lines)
+    string(REGEX MATCH "\n## Build-time skins: vantuskin_add_skin.*\n## Run-time skins: VantuSkin::skin.*\n## Layout"
+        sections "${readme}")
+    string(REGEX MATCHALL "```[a-z]*\n[^`]*```" blocks "${sections}")
+    if(NOT blocks)
+        message(FATAL_ERROR "README: no code in sections on vantuskin_add_skin and VantuSkin::skin")
+    endif()
+    string(REGEX REPLACE "```[a-z]*\n?" "" lines "${blocks}")
+    string(REPLACE "\n" ";" lines "${lines}")
+    foreach(line IN LISTS lines)
+        string(FIND "${consumer_lines}${cpp_lines}" "${line}" at)
+        if(at LESS 0)
+            message(FATAL_ERROR "README line not in the consumer test: ${line}")
+        endif()
+    endforeach()
+elseif(STEP STREQUAL "subdirectory")
+    build_and_run(${WORK}/subdirectory -DVANTUSKIN_SOURCE_DIR=${SOURCE})
+else()
+    message(FATAL_ERROR "unknown STEP \"${STEP}\"")
+endif()

@@ -1,0 +1,150 @@
+// The contrast audit and the gallery: WCAG's formula against published
+// reference pairs, and vantuskin-cli's audit and gallery run as a user runs
+// them.
+#include "colorroles.h"
+#include "contrast.h"
+#include "skincatalogue.h"
+#include "zavocreator.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+
+const QString whiteOnWhite = QStringLiteral("#FFFFFF,#FAFAFA,#F0F0F0,#FFFFFF,#F5F5F5,#FFFFFF,#F5F5F5,#E0FFF8");
+
+// Runs vantuskin-cli: its exit code (-1 if it did not finish) and, in
+// `output`, what it wrote to either channel.
+int runCli(const QStringList &arguments, QString *output,
+           const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess cli;
+    cli.setProcessEnvironment(environment);
+    cli.setProcessChannelMode(QProcess::MergedChannels);
+    cli.start(QStringLiteral(VANTUSKIN_CLI), arguments);
+    const bool finished = cli.waitForFinished(120000) && cli.exitStatus() == QProcess::NormalExit;
+    *output = QString::fromUtf8(cli.readAll());
+    return finished ? cli.exitCode() : -1;
+}
+
+} // namespace
+
+class GalleryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void publishedRatios_data();
+    void publishedRatios();
+    void commands_data();
+    void commands();
+    void galleryOfOneSkin();
+    void oneRestyleShowsWhatTheMenuShows();
+};
+
+void GalleryTest::publishedRatios_data()
+{
+    QTest::addColumn<QString>("foreground");
+    QTest::addColumn<QString>("background");
+    QTest::addColumn<QString>("ratio");
+    QTest::newRow("#777777 on white") << "#777777" << "#FFFFFF" << "4.48";
+    QTest::newRow("black on white") << "#000000" << "#FFFFFF" << "21.00";
+    QTest::newRow("#767676, the lightest grey at 4.5:1 on white") << "#767676" << "#FFFFFF" << "4.54";
+    QTest::newRow("#595959, the lightest grey at 7:1 on white") << "#595959" << "#FFFFFF" << "7.00";
+    QTest::newRow("red on white") << "#FF0000" << "#FFFFFF" << "4.00";
+    QTest::newRow("blue on white") << "#0000FF" << "#FFFFFF" << "8.59";
+    QTest::newRow("order free: white on red") << "#FFFFFF" << "#FF0000" << "4.00";
+    QTest::newRow("same colour") << "#808080" << "#808080" << "1.00";
+}
+
+void GalleryTest::publishedRatios()
+{
+    QFETCH(QString, foreground);
+    QFETCH(QString, background);
+    QFETCH(QString, ratio);
+    QCOMPARE(QString::number(contrastRatio(QColor(foreground), QColor(background)), 'f', 2), ratio);
+}
+
+void GalleryTest::commands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("readable skin passes --strict")
+        << QStringList {"audit", "--colors", "#000000,#FFFFFF,#767676,#FFFFFF,#EEEEEE,#FFFFFF,#F0F0F0,#0000FF", "--strict"} << 0 << "#000000 on PanelColor       #FFFFFF  21.00:1  needs 4.5:1  pass";
+    QTest::newRow("failing skin, --strict") << QStringList {"audit", "--colors", whiteOnWhite, "--strict"} << 1 << "9 of 9 pairs fail";
+    QTest::newRow("failing skin, no --strict") << QStringList {"audit", "--colors", whiteOnWhite} << 0 << "1.04:1  needs 4.5:1  FAIL";
+    QTest::newRow("4.4995 is not shown as 4.50") << QStringList {"audit", "--colors", "#386487,#EAF7FF,#C0DCF2,"
+        "#DEF0FE,#C0DEF6,#F2F9FF,#DAEFFF,#00BB9E"} << 0 << "#C0DEF6   4.49:1  needs 4.5:1  FAIL";
+    QTest::newRow("--all, classic-form file") << QStringList {"audit", "--all"} << 0 << "white: 4 of 9 pairs fail (classic-form";
+    QTest::newRow("no skin") << QStringList {"audit"} << 1 << "--all or one of --skin";
+    QTest::newRow("--all and --skin") << QStringList {"audit", "--all", "--skin", "psblack"} << 1 << "leave out --skin";
+    QTest::newRow("gallery without folder") << QStringList {"gallery", "--skin", "psblack"} << 1 << "with -o";
+}
+
+void GalleryTest::commands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QString written;
+    QCOMPARE(runCli(arguments, &written), exitCode);
+    QVERIFY2(written.contains(output), qPrintable(written));
+}
+
+void GalleryTest::galleryOfOneSkin()
+{
+    QApplication::setFont(programFont());
+    ZavoCreator window;
+    window.show();
+    QTemporaryDir dir;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the command picks offscreen itself
+    QString written;
+    QVERIFY2(runCli({"gallery", "--skin", "purple", "--recolor", "-o", dir.filePath("g")}, &written, environment) == 0,
+             qPrintable(written));
+
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList {"g"});
+    QFile index(dir.filePath("g/index.html"));
+    QVERIFY(index.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(index.readAll());
+    QVERIFY(html.contains("indicators drawn in its colours"));
+    const QStringList images = QDir(dir.filePath("g/purple")).entryList({"*.png"});
+    QCOMPARE(images.size(), 13);
+    for (const QString &image : images) {
+        const QImage page(dir.filePath("g/purple/" + image));
+        QVERIFY(!page.isNull());
+        if (!image.contains("application")) // the sample application window has a size of its own
+            QCOMPARE(page.size(), window.size());
+        QVERIFY2(html.contains(QStringLiteral("href=\"purple/%1\"").arg(image)), qPrintable(image));
+    }
+}
+
+void GalleryTest::oneRestyleShowsWhatTheMenuShows()
+{
+    ZavoCreator window;
+    window.show();
+    // A field scrolls its text as it was when set, so the text is brought
+    // back to its start before the window is compared.
+    auto grab = [&window] {
+        QCoreApplication::processEvents();
+        for (QLineEdit *field : window.findChildren<QLineEdit *>())
+            field->setCursorPosition(0);
+        return window.grab().toImage();
+    };
+    auto menu = [&window, &grab](const QString &text) {
+        for (QAction *action : window.findChildren<QAction *>()) {
+            if (action->text() == text)
+                action->trigger();
+        }
+        return grab();
+    };
+    const QImage viaMenu = menu(QStringLiteral("PS黑色"));
+    menu(QStringLiteral("紫色"));
+    window.showSkin(findStyle("psblack")->colors, readResourceText(QStringLiteral(":/qss/psblack.css")));
+    QCOMPARE(grab(), viaMenu);
+}
+
+QTEST_MAIN(GalleryTest)
+#include "tst_gallery.moc"
