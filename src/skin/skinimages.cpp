@@ -6,6 +6,26 @@
 #include <QHash>
 #include <QPainter>
 
+QImage transparentImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QImage finishedImage(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QLinearGradient verticalGradient(qreal top, qreal bottom, const QColor &from, const QColor &to)
+{
+    QLinearGradient gradient(0, top, 0, bottom);
+    gradient.setColorAt(0, from);
+    gradient.setColorAt(1, to);
+    return gradient;
+}
+
 namespace {
 
 const QColor kDisabledFace(0xEE, 0xEE, 0xEE);
@@ -13,26 +33,13 @@ const QColor kDisabledFrame(0xD2, 0xD2, 0xD2);
 const QColor kDisabledMark(0x96, 0x96, 0x98);
 
 
-
-QImage blank(int w, int h)
-{
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    return img;
-}
-
-QImage finished(const QImage &img)
-{
-    return img.convertToFormat(QImage::Format_ARGB32);
-}
-
 // A transparent image of w x h units at `scale` pixels per unit, with a
 // painter that draws in units.
 struct Canvas
 {
     QImage img;
     QPainter p;
-    Canvas(int w, int h, int scale) : img(blank(w * scale, h * scale)), p(&img)
+    Canvas(int w, int h, int scale) : img(transparentImage(w * scale, h * scale)), p(&img)
     {
         if (scale != 1)
             p.scale(scale, scale);
@@ -40,7 +47,7 @@ struct Canvas
     QImage done()
     {
         p.end();
-        return finished(img);
+        return finishedImage(img);
     }
 };
 
@@ -161,23 +168,16 @@ QImage paletted(const QImage &source)
     return src.convertToFormat(QImage::Format_Indexed8);
 }
 
-QLinearGradient vertical(qreal top, qreal bottom, const QColor &a, const QColor &b)
-{
-    QLinearGradient g(0, top, 0, bottom);
-    g.setColorAt(0, a);
-    g.setColorAt(1, b);
-    return g;
-}
 
 QImage classicCheckBox(bool checked)
 {
-    QImage img = blank(52, 52);
+    QImage img = transparentImage(52, 52);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x7A, 0x8A, 0x99));
     p.drawRoundedRect(QRectF(3, 3, 46, 46), 8, 8);
-    p.setBrush(vertical(7, 45, QColor(0xFF, 0xFF, 0xFF), QColor(0xE3, 0xE9, 0xEF)));
+    p.setBrush(verticalGradient(7, 45, QColor(0xFF, 0xFF, 0xFF), QColor(0xE3, 0xE9, 0xEF)));
     p.drawRoundedRect(QRectF(7, 7, 38, 38), 5, 5);
     if (checked) {
         p.setPen(QPen(QColor(0x2E, 0x9E, 0x3E), 6.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -191,13 +191,13 @@ QImage classicCheckBox(bool checked)
 
 QImage classicRadio(bool selected)
 {
-    QImage img = blank(37, 37);
+    QImage img = transparentImage(37, 37);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x7A, 0x8A, 0x99));
     p.drawEllipse(QRectF(1.5, 1.5, 34, 34));
-    p.setBrush(vertical(5, 32, QColor(0xFF, 0xFF, 0xFF), QColor(0xE3, 0xE9, 0xEF)));
+    p.setBrush(verticalGradient(5, 32, QColor(0xFF, 0xFF, 0xFF), QColor(0xE3, 0xE9, 0xEF)));
     p.drawEllipse(QRectF(5, 5, 27, 27));
     if (selected) {
         QRadialGradient dot(QPointF(16.0, 16.0), 9.0);

@@ -4,9 +4,19 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QLinearGradient>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+// A transparent ARGB image to paint on.
+QImage transparentImage(int width, int height);
+
+// A painted image in the plain (not premultiplied) ARGB form it is stored in.
+QImage finishedImage(const QImage &image);
+
+// A gradient from `from` at y = `top` to `to` at y = `bottom`.
+QLinearGradient verticalGradient(qreal top, qreal bottom, const QColor &from, const QColor &to);
 
 // One image of an image set, under the file name a style sheet refers to.
 struct NamedImage

@@ -5,33 +5,13 @@
 
 namespace {
 
-QImage blank(int w, int h)
-{
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    return img;
-}
-
-QImage finished(const QImage &img)
-{
-    return img.convertToFormat(QImage::Format_ARGB32);
-}
-
-QLinearGradient vertical(qreal top, qreal bottom, const QColor &a, const QColor &b)
-{
-    QLinearGradient g(0, top, 0, bottom);
-    g.setColorAt(0, a);
-    g.setColorAt(1, b);
-    return g;
-}
-
 QImage roundSymbol(int size, const QColor &light, const QColor &dark)
 {
-    QImage img = blank(size, size);
+    QImage img = transparentImage(size, size);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(dark.darker(115), 1.5));
-    p.setBrush(vertical(0, size, light, dark));
+    p.setBrush(verticalGradient(0, size, light, dark));
     p.drawEllipse(QRectF(1.5, 1.5, size - 3, size - 3));
     p.end();
     return img;
@@ -47,7 +27,7 @@ QImage infoSign()
     p.drawEllipse(QPointF(33.5, 18.5), 4.5, 4.5);
     p.drawRoundedRect(QRectF(29.5, 27, 8, 25), 2.5, 2.5);
     p.end();
-    return finished(img);
+    return finishedImage(img);
 }
 
 QImage questionSign()
@@ -66,7 +46,7 @@ QImage questionSign()
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(35.0, 54.5), 4.6, 4.6);
     p.end();
-    return finished(img);
+    return finishedImage(img);
 }
 
 QImage errorSign()
@@ -78,19 +58,19 @@ QImage errorSign()
     p.drawLine(QPointF(23, 23), QPointF(45, 45));
     p.drawLine(QPointF(45, 23), QPointF(23, 45));
     p.end();
-    return finished(img);
+    return finishedImage(img);
 }
 
 QImage buttonPicture(const QColor &light, const QColor &dark, bool ok)
 {
-    QImage img = blank(118, 120);
+    QImage img = transparentImage(118, 120);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(dark.darker(120), 2));
-    p.setBrush(vertical(4, 116, light, dark));
+    p.setBrush(verticalGradient(4, 116, light, dark));
     p.drawRoundedRect(QRectF(5, 6, 108, 108), 22, 22);
     p.setPen(Qt::NoPen);
-    p.setBrush(vertical(8, 60, QColor(255, 255, 255, 110), QColor(255, 255, 255, 0)));
+    p.setBrush(verticalGradient(8, 60, QColor(255, 255, 255, 110), QColor(255, 255, 255, 0)));
     p.drawRoundedRect(QRectF(10, 10, 98, 48), 18, 18);
     p.setPen(QPen(Qt::white, 12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
@@ -102,7 +82,7 @@ QImage buttonPicture(const QColor &light, const QColor &dark, bool ok)
         p.drawLine(QPointF(79, 41), QPointF(39, 81));
     }
     p.end();
-    return finished(img);
+    return finishedImage(img);
 }
 
 } // namespace
@@ -120,14 +100,14 @@ QVector<NamedImage> applicationPictures()
 
 QImage applicationIcon(int size)
 {
-    QImage img = blank(size, size);
+    QImage img = transparentImage(size, size);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // Drawn on a 128-unit grid, scaled to the size asked for.
     p.scale(size / 128.0, size / 128.0);
     // A rounded tile with a small window whose strips show skin colours.
     p.setPen(Qt::NoPen);
-    p.setBrush(vertical(4, 124, QColor(0x3A, 0x7B, 0xC8), QColor(0x1B, 0x3F, 0x73)));
+    p.setBrush(verticalGradient(4, 124, QColor(0x3A, 0x7B, 0xC8), QColor(0x1B, 0x3F, 0x73)));
     p.drawRoundedRect(QRectF(4, 4, 120, 120), 24, 24);
     p.setBrush(QColor(0xFF, 0xFF, 0xFF));
     p.drawRoundedRect(QRectF(20, 24, 88, 80), 8, 8);
@@ -144,5 +124,5 @@ QImage applicationIcon(int size)
         p.drawRoundedRect(QRectF(28 + (i % 4) * 19, 52 + (i / 4) * 24, 15, 18), 3, 3);
     }
     p.end();
-    return finished(img);
+    return finishedImage(img);
 }
