@@ -1,6 +1,7 @@
 #ifndef COVERAGE_H
 #define COVERAGE_H
 
+#include "skincolours.h"
 #include "skinimages.h"
 
 #include <QColor>
@@ -9,31 +10,6 @@
 #include <QVector>
 
 #include <optional>
-
-// The colours a skin really paints, by what they are painted on. Both skin
-// forms map onto it: template-form skins from their eight colours, the
-// classic-form files from their slot colours.
-struct SkinColours
-{
-    QColor text;        // text on the panel
-    QColor panel;       // window background
-    QColor border;      // frames
-    QColor button[2];   // the normal gradient: buttons, tool bars, dock titles
-    QColor buttonText;  // text on buttons, headers and tabs
-    QColor hover[2];    // the dark gradient: hovered buttons, headers
-    QColor menuText;
-    QColor menuBack;
-    QColor high;        // focus and selection marks
-    bool classic = false;
-};
-
-// A template-form skin's colours from its eight colours in role order;
-// nothing unless all eight are colours.
-std::optional<SkinColours> skinColours(const QStringList &colors);
-
-// A classic-form finished skin's colours, by style name ("black"); nothing
-// for any other name.
-std::optional<SkinColours> classicSkinColours(const QString &style);
 
 // The colours of a finished or composed skin text: from its colour trailer,
 // else, for a classic-form file, from the table of `style` or, without one,

@@ -1,7 +1,7 @@
 #ifndef SKINPALETTE_H
 #define SKINPALETTE_H
 
-#include "coverage.h"
+#include "skincolours.h"
 
 #include <QColor>
 #include <QPalette>
