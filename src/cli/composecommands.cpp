@@ -45,7 +45,7 @@ int runCompose(const QStringList &arguments)
     if (!skin)
         return fail(error);
 
-    const QString sheet = composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), skin->colors).sheet;
+    const QString sheet = composeBuiltInTemplate(skin->colors);
     if (!parser.isSet(QStringLiteral("output"))) {
         QFile out;
         const QByteArray bytes = skinFileBytes(sheet);

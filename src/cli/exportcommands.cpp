@@ -58,9 +58,7 @@ int runExport(const QStringList &arguments)
     if (!skin)
         return fail(error);
     SkinBundle bundle {parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name")) : skin->name,
-                       skin->builtInSheet, skin->colors, {}};
-    if (bundle.sheet.isEmpty())
-        bundle.sheet = composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), skin->colors).sheet;
+                       skinSheet(*skin), skin->colors, {}};
     bundle.colours = sheetColours(bundle.sheet, skin->name);
     if (!bundle.colours)
         bundle.colours = skinColours(skin->colors);

@@ -29,14 +29,6 @@ const char *const pageNames[] = {"00-editor", "01-widgets", "02-table", "03-navi
                                  "06-tabs", "07-devices", "08-iconfont", "09-ui", "10-video"};
 constexpr int pageCount = int(std::size(pageNames)) - 1;
 
-// The skin's text: the built-in file, or the composition of its colours.
-QString skinSheet(const ReportedSkin &skin)
-{
-    return skin.source.builtInSheet.isEmpty()
-               ? composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), skin.source.colors).sheet
-               : skin.source.builtInSheet;
-}
-
 // The sheet's images drawn in the skin's colours, written to `folder`, and
 // the sheet pointing at them.
 std::optional<QString> recoloredSheet(const QString &sheet, const QStringList &colors, const QString &folder,
@@ -71,7 +63,7 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
         *error = QStringLiteral("the window has not the editor and the %1 preview pages this gallery expects").arg(pageCount);
         return false;
     }
-    QString sheet = skinSheet(skin);
+    QString sheet = skinSheet(skin.source);
     if (!imageFolder.isEmpty()) {
         const std::optional<QString> recolored = recoloredSheet(sheet, skin.colors, imageFolder, error);
         if (!recolored)
@@ -210,7 +202,7 @@ int runGallery(const QStringList &arguments)
         if (!error.isEmpty()
             || !renderSkin(window, formSize, skin, built, recolor ? images.filePath(skin.source.name) : QString(),
                            &section, &error)
-            || !renderSample(sample, skin, skinSheet(skin), built,
+            || !renderSample(sample, skin, skinSheet(skin.source), built,
                              spare.path() + QStringLiteral("/images/") + skin.source.name, &section, &error))
             return fail(QStringLiteral("%1; %2 is left as it was").arg(error, shown));
         sections << section;

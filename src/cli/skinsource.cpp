@@ -42,6 +42,11 @@ int fail(const QString &message)
     return 1;
 }
 
+QString skinSheet(const SkinSource &skin)
+{
+    return skin.builtInSheet.isEmpty() ? composeBuiltInTemplate(skin.colors) : skin.builtInSheet;
+}
+
 void addSkinSourceOptions(QCommandLineParser &parser)
 {
     parser.addOption({QStringLiteral("skin"), QStringLiteral("A built-in skin, by style name (psblack) or display name."),

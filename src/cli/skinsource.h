@@ -19,6 +19,10 @@ struct SkinSource
     QString builtInSheet;   // --skin only: the finished skin file's text
 };
 
+// The skin's style sheet: the built-in finished file, or else the
+// composition of its colours.
+QString skinSheet(const SkinSource &skin);
+
 // Adds --skin, --colors and --from to a command's parser.
 void addSkinSourceOptions(QCommandLineParser &parser);
 

@@ -30,7 +30,7 @@ QString composeSkin(const QStringList &colors)
 {
     if (colors.size() != ColorRoleCount || !std::all_of(colors.cbegin(), colors.cend(), isColorValue))
         return QString();
-    return ::composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), colors).sheet;
+    return composeBuiltInTemplate(colors);
 }
 
 QStringList skinColors(const QString &sheet)

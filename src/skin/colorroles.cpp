@@ -59,6 +59,11 @@ Composition composeSkin(const QString &templateText, const QStringList &values)
     return result;
 }
 
+QString composeBuiltInTemplate(const QStringList &values)
+{
+    return composeSkin(readResourceText(QStringLiteral(":/qss/template.css")), values).sheet;
+}
+
 QColor skinPanelColor(const QString &sheet)
 {
     QColor color;

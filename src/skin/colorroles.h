@@ -47,6 +47,9 @@ struct Composition
 // text that is not a colour.
 Composition composeSkin(const QString &templateText, const QStringList &values);
 
+// The built-in template ":/qss/template.css" composed with eight colours.
+QString composeBuiltInTemplate(const QStringList &values);
+
 // The panel colour of a skin text: the seven characters after
 // "QPalette{background:" at the start of every skin (invalid if they are not
 // a colour name).
