@@ -20,32 +20,39 @@ QString ratioText(double ratio)
 
 } // namespace
 
-FieldStatus colorFieldStatus(int role, const QStringList &values, const QStringList &labels)
+std::array<FieldStatus, ColorRoleCount> colorFieldStatuses(const QStringList &values, const QStringList &labels)
 {
-    if (!isColorValue(values.value(role)))
-        return {FieldMark::NotAColor, tr("不是颜色。颜色写作 # 加六位十六进制数字，例如 #00BB9E 或 #1a2b3c。")};
-
+    // Pairs with a field that holds no colour are left out of every tool tip.
     QStringList colors = values;
     for (QString &value : colors) {
         if (!isColorValue(value))
             value.clear();
     }
-    FieldStatus status;
-    QStringList lines {tr("对比度（WCAG 2）：")};
-    for (const ContrastCheck &check : checkContrast(colors)) {
-        const int other = check.pair.foreground == role ? check.pair.background
-                          : check.pair.background == role ? check.pair.foreground
-                                                           : -1;
-        if (other < 0)
+    const QVector<ContrastCheck> checks = checkContrast(colors);
+
+    std::array<FieldStatus, ColorRoleCount> statuses;
+    for (int role = 0; role < ColorRoleCount; ++role) {
+        FieldStatus &status = statuses[role];
+        if (colors.value(role).isEmpty()) {
+            status = {FieldMark::NotAColor, tr("不是颜色。颜色写作 # 加六位十六进制数字，例如 #00BB9E 或 #1a2b3c。")};
             continue;
-        if (!check.passes)
-            status.mark = FieldMark::LowContrast;
-        lines << tr("%1  %2，需 %3  %4")
-                     .arg(labels.value(other), ratioText(check.ratio), ratioText(requiredRatio(check.pair.need)),
-                          check.passes ? tr("合格") : tr("不足"));
+        }
+        QStringList lines {tr("对比度（WCAG 2）：")};
+        for (const ContrastCheck &check : checks) {
+            const int other = check.pair.foreground == role ? check.pair.background
+                              : check.pair.background == role ? check.pair.foreground
+                                                               : -1;
+            if (other < 0)
+                continue;
+            if (!check.passes)
+                status.mark = FieldMark::LowContrast;
+            lines << tr("%1  %2，需 %3  %4")
+                         .arg(labels.value(other), ratioText(check.ratio), ratioText(requiredRatio(check.pair.need)),
+                              check.passes ? tr("合格") : tr("不足"));
+        }
+        status.toolTip = lines.join(QLatin1Char('\n'));
     }
-    status.toolTip = lines.join(QLatin1Char('\n'));
-    return status;
+    return statuses;
 }
 
 QString fieldMarkSheet(FieldMark mark)

@@ -1,8 +1,12 @@
 #ifndef COLORFIELDSTATUS_H
 #define COLORFIELDSTATUS_H
 
+#include "colorroles.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <array>
 
 class QLineEdit;
 
@@ -19,11 +23,11 @@ struct FieldStatus
     QString toolTip;
 };
 
-// The status of role `role`'s field, given the texts of all eight fields and
-// the labels of their rows. For a colour, the tool tip lists the WCAG ratio
-// of every pair the role takes part in, each named by the other row's label;
-// pairs with a field that holds no colour are left out.
-FieldStatus colorFieldStatus(int role, const QStringList &values, const QStringList &labels);
+// The status of each of the eight fields, in role order, given their texts
+// and the labels of their rows. For a colour, the tool tip lists the WCAG
+// ratio of every pair the role takes part in, each named by the other row's
+// label; pairs with a field that holds no colour are left out.
+std::array<FieldStatus, ColorRoleCount> colorFieldStatuses(const QStringList &values, const QStringList &labels);
 
 // The field's own style sheet for a mark: empty for none. The marks differ
 // in colour and in shape, and only thicken the skin's own frame, by a few

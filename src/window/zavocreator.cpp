@@ -322,11 +322,11 @@ void ZavoCreator::showSkin(const QStringList &colors, const QString &sheet)
 void ZavoCreator::composeStyle(bool storeOnly)
 {
     const QStringList values = fieldTexts(ui);
-    const QStringList labels = colorLabels(ui);
+    const auto statuses = colorFieldStatuses(values, colorLabels(ui));
     const auto fields = colorFields(ui);
     const auto buttons = colorButtons(ui);
     for (int i = 0; i < ColorRoleCount; ++i) {
-        showFieldStatus(fields[i], colorFieldStatus(i, values, labels));
+        showFieldStatus(fields[i], statuses[i]);
         // Setting a button's style sheet re-polishes it even when the text
         // is the same; a keystroke changes one swatch at most.
         const QString swatch = swatchStyleSheet(values.at(i));
