@@ -76,7 +76,7 @@ ProcessFigures startUp(QStringList arguments, int runs)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("Microsoft Yahei"), 9));
+    QApplication::setFont(programFont());
     QTextStream out(stdout);
     const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 21;
 

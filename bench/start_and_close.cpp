@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
         if (bare) {
             window = std::make_unique<QMainWindow>();
         } else {
-            QApplication::setFont(QFont(QStringLiteral("Microsoft Yahei"), 9));
+            QApplication::setFont(programFont());
             QApplication::setWindowIcon(QIcon(QStringLiteral(":/main.ico")));
             window = std::make_unique<ZavoCreator>();
             window->setWindowTitle(QStringLiteral("Vantu皮肤生成器"));

@@ -2,14 +2,13 @@
 // colours, composing the template and reading a skin's colours back from its
 // trailer, decoding, and writing and reading skin files.
 #include "colorroles.h"
+#include "filesizelimit.h"
 #include "skincatalogue.h"
 #include "skinfile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -146,17 +145,13 @@ void SkinEngineTest::failedSaveKeepsTheOldFile()
     const QString name = dir.filePath(QStringLiteral("kept.css"));
     QVERIFY(writeSkinFile(name, QStringLiteral("previous skin\n")));
 
-    // The disk "fills up": this process may write no file larger than 64
-    // bytes (works for root too, unlike a read-only folder).
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString error;
-    const bool written = writeSkinFile(name, QString(200, QLatin1Char('x')), &error);
-    setrlimit(RLIMIT_FSIZE, &saved);
+    bool written = true;
+    {
+        const FileSizeLimit diskFull(64);
+        QCOMPARE(diskFull.result, 0);
+        written = writeSkinFile(name, QString(200, QLatin1Char('x')), &error);
+    }
 
     QVERIFY(!written);
     QVERIFY(!error.isEmpty());

@@ -4,6 +4,7 @@
 #include "colorfieldstatus.h"
 #include "colorroles.h"
 #include "dialogdriver.h"
+#include "filesizelimit.h"
 #include "skincatalogue.h"
 #include "zavocreatorprobe.h"
 
@@ -14,9 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 using P = ZavoCreatorProbe;
 
@@ -470,14 +469,8 @@ void SkinWindowTest::failedSaveWarnsAndKeepsTheOldFile()
     const QString name = dir.filePath(QStringLiteral("kept.css"));
     writeBytes(name, "previous skin\r\n");
 
-    // The disk "fills up": this process may write no file larger than 64
-    // bytes (works for root too, unlike a read-only folder).
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    auto diskFull = std::make_unique<FileSizeLimit>(64);
+    QCOMPARE(diskFull->result, 0);
 
     QString warning;
     auto sawDialog = whenModal<QFileDialog>([name, &warning](QFileDialog *dialog) {
@@ -494,7 +487,7 @@ void SkinWindowTest::failedSaveWarnsAndKeepsTheOldFile()
         static_cast<QDialog *>(dialog)->accept();
     });
     P::ui(*window)->btnSave->click();
-    setrlimit(RLIMIT_FSIZE, &saved);
+    diskFull.reset();
 
     QVERIFY(*sawDialog);
     QVERIFY2(warning.contains(QDir::toNativeSeparators(name)), qPrintable(warning));
@@ -508,7 +501,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
     // The program's own font, which the colour fields are sized for.
-    QApplication::setFont(QFont(QStringLiteral("Microsoft Yahei"), 9));
+    QApplication::setFont(programFont());
     SkinWindowTest test;
     return QTest::qExec(&test, argc, argv);
 }
