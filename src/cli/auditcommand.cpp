@@ -3,6 +3,7 @@
 #include "reportedskins.h"
 
 #include "colorroles.h"
+#include "qtversion.h"
 #include "contrast.h"
 #include "skincatalogue.h"
 #include "skinreport.h"
@@ -79,7 +80,7 @@ int runAudit(const QStringList &arguments)
         return fail(error);
 
     QTextStream out(stdout);
-    out.setCodec("UTF-8");
+    QtVersion::writeUtf8(out);
     int failing = 0;
     for (const ReportedSkin &skin : *skins) {
         const int skinFailing = failingPairCount(skin.colors);

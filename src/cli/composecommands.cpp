@@ -3,6 +3,7 @@
 #include "skinsource.h"
 
 #include "colorroles.h"
+#include "qtversion.h"
 #include "skincatalogue.h"
 #include "skinfile.h"
 
@@ -20,7 +21,7 @@ int runList(const QStringList &arguments)
         return fail(QStringLiteral("list takes no arguments"));
 
     QTextStream out(stdout);
-    out.setCodec("UTF-8");
+    QtVersion::writeUtf8(out);
     for (const SkinEntry &skin : skinCatalogue())
         out << skin.styleName << '\t' << skin.displayName << '\t' << skin.colors.join(QLatin1Char('\t')) << '\n';
     return 0;
