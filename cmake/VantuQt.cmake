@@ -39,3 +39,15 @@ else()
         COMPONENTS ${_vantu_qt_components})
 endif()
 message(STATUS "Building with Qt ${Qt${QT_VERSION_MAJOR}_VERSION} (${Qt${QT_VERSION_MAJOR}_DIR})")
+set(VANTU_QT_MINIMUM ${_vantu_qt_minimum_${QT_VERSION_MAJOR}})
+# vantuskin_add_skin() runs this Qt's rcc.
+set_property(GLOBAL PROPERTY VANTUSKIN_QT_MAJOR ${QT_VERSION_MAJOR})
+
+# What a Qt 5 build and a Qt 6 build would both install carries the Qt
+# major version, so that both fit into one prefix (cmake/CMakeLists.txt).
+set(VANTU_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/vantuskin${QT_VERSION_MAJOR})
+if(QT_VERSION_MAJOR EQUAL 5)
+    set(_vantu_suffix -qt5)
+endif()
+set(VANTU_PROGRAM_SUFFIX "${_vantu_suffix}" CACHE STRING
+    "Appended to the installed program names and desktop id (default: -qt5 for Qt 5)")

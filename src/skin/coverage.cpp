@@ -183,6 +183,20 @@ const char *const kTemplateBlock = R"(
 .QPushButton:disabled{
 color:{buttonDisabled};
 }
+
+/* tree branch marks at their own shape, centred: stretched into a short row,
+   Qt 6 smooths their thin strokes away */
+QTreeView::branch:closed:has-children{
+margin:0px;
+border-image:none;
+image:url({images}branch_open.png);
+}
+
+QTreeView::branch:open:has-children{
+margin:0px;
+border-image:none;
+image:url({images}branch_close.png);
+}
 )";
 
 // Classic-form skins draw group-box titles over the first child.
