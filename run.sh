@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the skin generator and starts it.
+# Builds the skin generator with the default Qt (Qt 6 when installed, else
+# Qt 5; VANTU_QT_MAJOR=5 ./run.sh chooses) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
 source ./deps.sh
 vantu_install_packages
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVANTU_BUILD_TESTS=OFF -DVANTU_BUILD_TOOLS=OFF
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVANTU_QT_MAJOR="${VANTU_QT_MAJOR:-}" -DVANTU_BUILD_TESTS=OFF -DVANTU_BUILD_TOOLS=OFF
 cmake --build build/release -j"$(nproc)" --target vantuskin
-exec ./build/release/src/app/vantuskin "$@"
+# The Qt 5 build names its programs with -qt5 (installed beside Qt 6).
+exec "$(find build/release/src/app -maxdepth 1 -type f -name "vantuskin*" -perm -u+x | head -n 1)" "$@"
