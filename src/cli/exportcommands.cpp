@@ -38,7 +38,7 @@ int runExport(const QStringList &arguments)
                         "\"skin\" for --colors)."),
          QStringLiteral("name")},
         {QStringLiteral("prefix"), QStringLiteral("Resource prefix (default: /NAME)."), QStringLiteral("prefix")},
-        {QStringLiteral("recolor"), QStringLiteral("Draw the images in the skin's colours, also at double size.")},
+        {QStringLiteral("recolor"), QStringLiteral("Draw the images in the skin's colours (like all images, also as NAME@2x.png).")},
         {QStringLiteral("rcc"), QStringLiteral("Also write NAME.rcc with the rcc of the Qt this program runs on "
                                                "($VANTUSKIN_RCC overrides it).")},
         {QStringLiteral("force"), QStringLiteral("Replace an existing DIR.")},
