@@ -5,7 +5,7 @@
 
 #include "colorroles.h"
 #include "coverage.h"
-#include "skinbundle.h"
+#include "bundlewriter.h"
 #include "skinfile.h"
 
 #include <QFileInfo>

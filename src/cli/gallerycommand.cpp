@@ -5,7 +5,7 @@
 #include "colorroles.h"
 #include "coverage.h"
 #include "sampleapplication.h"
-#include "skinbundle.h"
+#include "bundlewriter.h"
 #include "skinpalette.h"
 #include "skinreport.h"
 #include "zavocreator.h"
