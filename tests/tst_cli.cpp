@@ -6,6 +6,7 @@
 #include "skincatalogue.h"
 #include "skinfile.h"
 
+#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,6 +22,19 @@ bool writeText(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// Every file and folder below `dir` with its bytes.
+QMap<QString, QByteArray> tree(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        files.insert(it.filePath(), file.open(QIODevice::ReadOnly) ? file.readAll() : "<folder>");
+    }
+    return files;
+}
+
 // The input files every row finds in its folder ({dir}); saved.css is what
 // Save writes for kColors, builtin/ holds the 24 built-in sheets.
 bool makeInputs(const QString &dir)
@@ -29,6 +43,10 @@ bool makeInputs(const QString &dir)
     bool ok = writeText(dir + "/saved.css", skinFileBytes(sheet)) && writeText(dir + "/afile", "no folder")
               && writeText(dir + "/notrailer.css", "QWidget{color:#000000;}\r\n")
               && writeText(dir + "/out/marker.txt", "an earlier bundle")
+              && writeText(dir + "/out/.vantuskin-output", "Written by vantuskin-cli export.\n")
+              && writeText(dir + "/proj/main.cpp", "int main() {}\n") && writeText(dir + "/proj/src/a.cpp", "")
+              && writeText(dir + "/notes/todo.txt", "mine") && writeText(dir + "/home/.profile", "")
+              && QDir(dir).mkdir("empty")
               && writeText(dir + "/failing-rcc", "#!/bin/sh\necho rcc broke >&2\nexit 1\n")
               && QFile::setPermissions(dir + "/failing-rcc", QFile::ReadOwner | QFile::ExeOwner)
               && writeText(dir + "/completed.css", skinFileBytes(appendCoverage(sheet, coverageBlock(
@@ -44,7 +62,9 @@ bool makeInputs(const QString &dir)
     return ok;
 }
 
-// arguments and rcc ($VANTUSKIN_RCC) with {dir} for the row's folder; output
+// Rows run in {dir}/proj with $HOME {dir}/home; a row that fails leaves
+// every file below {dir} as it was. Arguments and rcc ($VANTUSKIN_RCC) with
+// {dir} for the row's folder; output
 // "@file" for that input file's bytes; files that exist afterwards, "path|text"
 // holding the text, "!" for the opposite.
 struct Case { const char *name, *arguments, *rcc; int exitCode; const char *error, *output, *files; };
@@ -57,8 +77,20 @@ const Case kCases[] = {
     {"missing trailer", "export --from {dir}/notrailer.css -o {dir}/b", "", 1, "notrailer.css has no colour trailer",
      "", "!b"},
     {"unwritable output", "export --skin black -o {dir}/afile/b", "", 1, "cannot create the folder", "", "afile"},
-    {"existing folder without --force", "export --skin psblack -o {dir}/out", "", 1, "out already exists; give --force",
-     "", "out/marker.txt !out/psblack.css"},
+    {"earlier bundle without --force", "export --skin psblack -o {dir}/out", "", 1,
+     "out: it already exists; give --force", "", ""},
+    {"the current folder", "export --skin psblack -o . --force", "", 1, "to .: it is or holds the current folder", "",
+     ""},
+    {"an empty name", "export --skin psblack -o  --force", "", 1, "to \"\": it is or holds the current folder", "", ""},
+    {"a folder above", "export --skin psblack -o ../.. --force", "", 1, "it is or holds the current folder", "", ""},
+    {"a folder of one's own", "export --skin psblack -o {dir}/notes --force", "", 1, "notes: the folder holds files "
+     "this program did not write", "", ""},
+    {"a plain file", "export --skin psblack -o {dir}/afile --force", "", 1, "afile: it is a file, not a folder", "", ""},
+    {"the root", "export --skin psblack -o / --force", "", 1, "to /: it is the root folder", "", ""},
+    {"the home folder", "export --skin psblack -o {dir}/home --force", "", 1, "it is or holds the home folder", "",
+     ""},
+    {"gallery: a folder of one's own", "gallery --skin psblack -o {dir}/notes", "", 1, "did not write", "", ""},
+    {"an empty folder", "export --skin psblack -o {dir}/empty --force", "", 0, "", "", "empty/psblack.css"},
     {"--force keeps the old folder on failure", "export --skin psblack -o {dir}/out --force --rcc", "{dir}/failing-rcc",
      1, "rcc broke", "", "out/marker.txt !out/psblack.css"},
     {"--force replaces", "export --skin psblack -o {dir}/out --force", "", 0, "", "",
@@ -113,7 +145,10 @@ void CliTest::run()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (*c.rcc)
         environment.insert("VANTUSKIN_RCC", QString(c.rcc).replace("{dir}", dir.path()));
+    environment.insert("HOME", dir.filePath("home"));
     cli.setProcessEnvironment(environment);
+    cli.setWorkingDirectory(dir.filePath("proj"));
+    const QMap<QString, QByteArray> before = tree(dir.path());
     cli.start(CLI_PATH, QString(c.arguments).replace("{dir}", dir.path()).split(' '));
     QVERIFY(cli.waitForFinished(60000));
     const QString errors = QString::fromUtf8(cli.readAllStandardError());
@@ -123,6 +158,8 @@ void CliTest::run()
                                                                                               : QByteArray(c.output));
     QVERIFY2(c.exitCode == 0 ? errors.isEmpty() : errors.count('\n') == 1 && errors.contains(c.error),
              qPrintable(errors));
+    if (c.exitCode != 0)
+        QVERIFY(tree(dir.path()) == before);
 
     for (QString file : QString(c.files).split(' ', Qt::SkipEmptyParts)) {
         const bool expected = !file.startsWith('!');

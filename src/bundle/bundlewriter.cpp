@@ -29,7 +29,53 @@ bool writeFile(const QString &path, const QByteArray &bytes, QString *error)
     return false;
 }
 
+// `folder` is `path` or lies below it.
+bool isWithin(const QString &folder, const QString &path)
+{
+    return folder == path || path == QLatin1String("/") || folder.startsWith(path + QLatin1Char('/'));
+}
+
 } // namespace
+
+const char OutputMarkerName[] = ".vantuskin-output";
+
+bool mayWriteOutputFolder(const QString &dir, bool replace, QString *error)
+{
+    const QString shown = dir.isEmpty() ? QStringLiteral("\"\"") : QDir::toNativeSeparators(dir);
+    const QFileInfo target(QDir::cleanPath(QDir::current().absoluteFilePath(dir)));
+    const QString path = target.exists() ? target.canonicalFilePath() : target.absoluteFilePath();
+    auto refuse = [&](const QString &why) {
+        *error = QStringLiteral("refusing to write to %1: %2; nothing was changed").arg(shown, why);
+        return false;
+    };
+    if (path == QDir::rootPath())
+        return refuse(QStringLiteral("it is the root folder"));
+    if (dir.isEmpty() || isWithin(QDir::current().canonicalPath(), path))
+        return refuse(QStringLiteral("it is or holds the current folder"));
+    if (isWithin(QDir::home().canonicalPath(), path))
+        return refuse(QStringLiteral("it is or holds the home folder"));
+    if (target.isSymLink())
+        return refuse(QStringLiteral("it is a symbolic link"));
+    if (!target.exists())
+        return true;
+    if (!target.isDir())
+        return refuse(QStringLiteral("it is a file, not a folder"));
+    const QDir folder(path);
+    const bool ours = QFileInfo(folder.filePath(QLatin1String(OutputMarkerName))).isFile();
+    if (!ours && !folder.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+        return refuse(QStringLiteral("the folder holds files this program did not write (it has no %1)")
+                          .arg(QLatin1String(OutputMarkerName)));
+    if (!replace)
+        return refuse(QStringLiteral("it already exists; give --force to replace it"));
+    return true;
+}
+
+bool writeOutputMarker(const QString &dir, const QString &what, QString *error)
+{
+    return writeFile(dir + QLatin1Char('/') + QLatin1String(OutputMarkerName),
+                     QStringLiteral("Written by %1. A later run may replace this folder whole.\n").arg(what).toUtf8(),
+                     error);
+}
 
 // The image files of a bundle for the sheet's url()s: file name and bytes,
 // the built-in ones as they are or, recoloured, drawn in the skin's colours
@@ -105,12 +151,9 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
                                 "\"-\" and \".\", separated by \"/\"").arg(options.prefix);
         return false;
     }
-    const QFileInfo target(QDir::cleanPath(QDir(dir).absolutePath()));
-    if ((target.exists() || target.isSymLink()) && !options.force) {
-        *error = QStringLiteral("%1 already exists; give --force to replace it")
-                     .arg(QDir::toNativeSeparators(dir));
+    if (!mayWriteOutputFolder(dir, options.force, error))
         return false;
-    }
+    const QFileInfo target(QDir::cleanPath(QDir::current().absoluteFilePath(dir)));
     const QString parent = target.absolutePath();
     if (!QDir().mkpath(parent)) {
         *error = QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(parent));
@@ -143,6 +186,8 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
         if (!writeFile(work.filePath(files.last()), image.second, error))
             return false;
     }
+    if (!writeOutputMarker(work.path(), QStringLiteral("vantuskin-cli export"), error))
+        return false;
     const QString base = work.filePath(bundle.name);
     const bool withRcc = !options.rccProgram.isEmpty();
     if (!writeFile(base + QStringLiteral(".css"), skinFileBytes(sheet), error)

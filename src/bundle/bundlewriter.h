@@ -39,6 +39,21 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
 std::optional<QVector<QPair<QString, QByteArray>>> bundleImages(const SkinBundle &bundle, bool recolor,
                                                                 QString *error);
 
+// The file every folder this program writes whole carries, so that a later
+// run knows the folder as its own output.
+extern const char OutputMarkerName[];
+
+// Whether the folder `dir` (as the user gave it) may become a new output
+// folder: it does not exist, or, with `replace`, it is an empty folder or one
+// that holds the marker (an earlier output). Anything else is refused, the
+// reason naming the folder: a plain file, a symbolic link, a folder with
+// other content, the current folder or one that contains it, the root and
+// the home folder. On refusal returns false with the reason in `error`.
+bool mayWriteOutputFolder(const QString &dir, bool replace, QString *error);
+
+// Writes the marker into the folder `dir`, saying what made it.
+bool writeOutputMarker(const QString &dir, const QString &what, QString *error);
+
 // Puts the finished folder `ready` in place of `dir`; an existing `dir` is
 // moved into the empty folder `parking` first and moved back if that fails.
 bool moveIntoPlace(const QString &ready, const QString &dir, const QString &parking, QString *error);
