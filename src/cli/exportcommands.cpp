@@ -77,6 +77,8 @@ int runExport(const QStringList &arguments)
     }
     if (!writeSkinBundle(parser.value(QStringLiteral("output")), bundle, options, &error))
         return fail(error);
+    if (skin->builtIn && !unreadableTextWarning(*skin->builtIn).isEmpty())
+        QTextStream(stderr) << "vantuskin-cli: warning: " << unreadableTextWarning(*skin->builtIn) << '\n';
     return 0;
 }
 

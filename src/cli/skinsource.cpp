@@ -2,7 +2,6 @@
 
 #include "colorroles.h"
 #include "coverage.h"
-#include "skincatalogue.h"
 #include "skinfile.h"
 
 #include <QFileInfo>
@@ -61,23 +60,13 @@ void addSkinSourceOptions(QCommandLineParser &parser)
 
 std::optional<SkinSource> builtInSkin(const QString &name, QString *error)
 {
-    const SkinEntry *entry = findSkin(name);
-    if (!entry)
-        entry = findStyle(name);
-    if (!entry) {
-        for (const SkinEntry &file : templateFormSkins()) {
-            if (file.styleName == name)
-                entry = &file;
-        }
-    }
-    if (!entry) {
+    const BuiltInSkin *skin = findBuiltInSkin(name);
+    if (!skin) {
         *error = QStringLiteral("unknown skin \"%1\"; the built-in skins are: %2")
-                     .arg(name, finishedSkinStyles().join(QStringLiteral(", ")) + QStringLiteral(", blackwhite"));
+                     .arg(name, builtInSkinStyles().join(QStringLiteral(", ")));
         return std::nullopt;
     }
-    SkinSource source {entry->styleName, entry->colors, QString()};
-    source.builtInSheet = readResourceText(QStringLiteral(":/qss/%1.css").arg(entry->styleName));
-    return source;
+    return SkinSource {skin->styleName, skin->colors, builtInSkinSheet(*skin), skin};
 }
 
 std::optional<SkinSource> skinSource(const QCommandLineParser &parser, QString *error)
@@ -96,7 +85,7 @@ std::optional<SkinSource> skinSource(const QCommandLineParser &parser, QString *
                                           QStringLiteral("--colors"), error);
         if (!colors)
             return std::nullopt;
-        return SkinSource {QStringLiteral("skin"), *colors, QString()};
+        return SkinSource {QStringLiteral("skin"), *colors, QString(), nullptr};
     }
 
     const QString fileName = parser.value(QStringLiteral("from"));
@@ -122,7 +111,7 @@ std::optional<SkinSource> skinSource(const QCommandLineParser &parser, QString *
     const auto colors = checkedColors(*trailer, fileName, error);
     if (!colors)
         return std::nullopt;
-    return SkinSource {QFileInfo(fileName).completeBaseName(), *colors, QString()};
+    return SkinSource {QFileInfo(fileName).completeBaseName(), *colors, QString(), nullptr};
 }
 
 bool parseArguments(QCommandLineParser &parser, const QStringList &arguments)
