@@ -5,6 +5,7 @@
 #include "colorroles.h"
 #include "coverage.h"
 #include "skincatalogue.h"
+#include "skinbundle.h"
 #include "skinfile.h"
 
 #include <QDirIterator>
@@ -52,6 +53,7 @@ bool makeInputs(const QString &dir)
               && QFile::setPermissions(dir + "/failing-rcc", QFile::ReadOwner | QFile::ExeOwner)
               && writeText(dir + "/completed.css", skinFileBytes(appendCoverage(sheet, coverageBlock(
                                                        *skinColours(QString(kColors).split(',')), ":/s/"))))
+              && writeText(dir + "/binary", QByteArray("\x7f" "ELF\0\x01\xff\xfe", 8))
               && writeText(dir + "/nope.css", "QCheckBox{image:url(:/qss/common/nope.png);}")
               && writeText(dir + "/p/p.css", "A{image:url(:/p/images/a.png)} B{image:url(:/p/icons/b.png)}")
               && writeText(dir + "/p/images/a.png", "") && writeText(dir + "/p/icons/b.png", "")
@@ -109,6 +111,7 @@ const Case kCases[] = {
     {"compose equals Save's bytes", "compose --from {dir}/saved.css", "", 0, "", "@saved.css", ""},
     {"check: missing from the built-in resources", "check {dir}/nope.css", "", 1, "1 of 1 url()s do not resolve",
      ":/qss/common/nope.png\n", ""},
+    {"check: a binary file", "check {dir}/binary", "", 0, "", "{dir}/binary: no url() found\n", ""},
     {"check: qrc omits a folder", "check {dir}/p/p.css --qrc {dir}/p/p.qrc", "", 1, "1 of 2", ":/p/icons/b.png\n", ""},
 };
 
@@ -131,9 +134,12 @@ void CliTest::run_data()
     for (const Case &c : kCases)
         QTest::newRow(c.name) << c;
     static QList<QByteArray> lines;
-    for (const QString &style : builtInSkinStyles()) {
-        lines << ("check {dir}/builtin/" + style + ".css").toUtf8();
-        QTest::newRow(qPrintable("check built-in " + style)) << Case{"", lines.last().constData(), "", 0, "", "", ""};
+    for (const BuiltInSkin &skin : builtInSkins()) {
+        const QString file = "{dir}/builtin/" + skin.styleName + ".css";
+        lines << ("check " + file).toUtf8()
+              << QStringLiteral("%1: %2 url()s found; all resolve\n").arg(file).arg(sheetUrls(builtInSkinSheet(skin)).size()).toUtf8();
+        QTest::newRow(qPrintable("check built-in " + skin.styleName))
+            << Case{"", lines.at(lines.size() - 2).constData(), "", 0, "", lines.last().constData(), ""};
     }
 }
 
@@ -156,8 +162,9 @@ void CliTest::run()
     const QString errors = QString::fromUtf8(cli.readAllStandardError());
     QCOMPARE(cli.exitCode(), c.exitCode);
     QFile input(dir.filePath(QString(c.output).mid(1)));
-    QCOMPARE(cli.readAllStandardOutput(), *c.output == '@' && input.open(QIODevice::ReadOnly) ? input.readAll()
-                                                                                              : QByteArray(c.output));
+    QCOMPARE(cli.readAllStandardOutput(), *c.output == '@' && input.open(QIODevice::ReadOnly)
+                                              ? input.readAll()
+                                              : QString(c.output).replace("{dir}", dir.path()).toUtf8());
     QVERIFY2(*c.error ? errors.count('\n') == 1 && errors.contains(c.error) : errors.isEmpty(),
              qPrintable(errors));
     if (c.exitCode != 0)

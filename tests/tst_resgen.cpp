@@ -12,7 +12,7 @@ namespace {
 QStringList generatedFiles(const QString &root)
 {
     QStringList files;
-    QDirIterator it(root, {"*.css", "*.png", "*.ico"}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(root, {"*.css", "*.png", "*.ico", "*.list"}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
         files << QDir(root).relativeFilePath(it.next());
     files.sort();

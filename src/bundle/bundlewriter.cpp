@@ -139,16 +139,15 @@ bool moveIntoPlace(const QString &ready, const QString &dir, const QString &park
 bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleOptions &options, QString *error)
 {
     if (!isBundleName(bundle.name)) {
-        *error = QStringLiteral("the bundle name \"%1\" may hold only letters, digits, \"_\", \"-\" and \".\"; "
-                                "give one with --name")
-                     .arg(bundle.name);
+        *error = QStringLiteral("\"%1\" cannot name a bundle; a name is %2 (give one with --name)")
+                     .arg(bundle.name, bundleNameRule());
         return false;
     }
     const std::optional<QString> prefix =
         bundlePrefix(options.prefix.isEmpty() ? QLatin1Char('/') + bundle.name : options.prefix);
     if (!prefix) {
-        *error = QStringLiteral("the prefix \"%1\" is not \"/\" followed by names of letters, digits, \"_\", "
-                                "\"-\" and \".\", separated by \"/\"").arg(options.prefix);
+        *error = QStringLiteral("the prefix \"%1\" is not names separated by \"/\" (the leading \"/\" may be left "
+                                "out), each %2").arg(options.prefix, bundleNameRule());
         return false;
     }
     if (!mayWriteOutputFolder(dir, options.force, error))

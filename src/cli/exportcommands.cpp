@@ -115,6 +115,11 @@ int runCheck(const QStringList &arguments)
     QTextStream out(stdout);
     for (const QString &url : *missing)
         out << url << '\n';
+    const int found = sheetUrls(sheet).size();
+    if (found == 0)
+        out << fileName << ": no url() found\n";
+    else if (missing->isEmpty())
+        out << fileName << ": " << found << (found == 1 ? " url() found; it resolves\n" : " url()s found; all resolve\n");
     out.flush();
     if (missing->isEmpty())
         return 0;

@@ -75,7 +75,9 @@ int main(int argc, char *argv[])
     }
     for (const Command &command : commands) {
         if (first == QLatin1String(command.name)) {
+            // The program's name as the command's usage line shows it.
             arguments.removeAt(1);
+            arguments[0] = QStringLiteral("vantuskin-cli ") + QLatin1String(command.name);
             return command.run(arguments);
         }
     }

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <cstdlib>
+
 namespace {
 
 QString roleName(int role)
@@ -119,8 +121,15 @@ bool parseArguments(QCommandLineParser &parser, const QStringList &arguments)
     parser.addHelpOption();
     if (parser.parse(arguments) && !parser.isSet(QStringLiteral("help")))
         return true;
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("help"))) {
+        // Qt's usage line names the program by the path it was started
+        // with; the command's own name stands there instead.
+        QString help = parser.helpText();
+        help.replace(0, help.indexOf(QLatin1String(" [options]")),
+                     QStringLiteral("Usage: ") + arguments.value(0));
+        QTextStream(stdout) << help;
+        std::exit(0);
+    }
     fail(parser.errorText());
     return false;
 }

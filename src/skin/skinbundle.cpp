@@ -90,6 +90,11 @@ bool isBundleName(const QString &name)
     return pattern.match(name).hasMatch();
 }
 
+QString bundleNameRule()
+{
+    return QStringLiteral("a letter, digit or \"_\" followed by letters, digits, \"_\", \"-\" and \".\"");
+}
+
 std::optional<QString> bundlePrefix(const QString &prefix)
 {
     QString path = prefix.startsWith(QLatin1Char('/')) ? prefix.mid(1) : prefix;

@@ -44,9 +44,12 @@ QByteArray qrcText(const QString &prefix, const QStringList &files);
 // "_", "-" and ".": safe in file names, resource paths and unquoted url()s.
 bool isBundleName(const QString &name);
 
-// The resource prefix as a bundle uses it: "/" followed by names as above,
-// separated by "/" (a missing leading "/" is added, a trailing one dropped);
-// nothing if it is not of that form.
+// That rule in words, for messages: "a letter, digit or "_" followed by ...".
+QString bundleNameRule();
+
+// The resource prefix as a bundle uses it: names as above separated by "/",
+// with a leading "/" (added if missing; a trailing one is dropped); nothing
+// if it is not of that form.
 std::optional<QString> bundlePrefix(const QString &prefix);
 
 struct SkinBundle

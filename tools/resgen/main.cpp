@@ -2,6 +2,7 @@
 // skin files, images, icon) below the directory given on the command line.
 #include "colorroles.h"
 #include "pictures.h"
+#include "builtinskins.h"
 #include "skincatalogue.h"
 #include "skinimages.h"
 #include "classicslots.h"
@@ -36,7 +37,7 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     if (args.size() != 2) {
         err << "usage: resgen OUTPUT_DIR\n"
-               "Writes qss/, image/*.png, main.ico and icons/ below OUTPUT_DIR.\n";
+               "Writes qss/, image/*.png, main.ico, icons/ and skin-names.list below OUTPUT_DIR.\n";
         return 2;
     }
     const QDir out(args.at(1));
@@ -47,6 +48,14 @@ int main(int argc, char *argv[])
             ++failures;
         }
     };
+
+    // The built-in skins' names for vantuskin_add_skin(): style name, then
+    // the display name if there is one, tab-separated.
+    QByteArray names;
+    for (const BuiltInSkin &skin : builtInSkins())
+        names += (skin.styleName + (skin.displayName.isEmpty() ? QString() : QLatin1Char('\t') + skin.displayName))
+                     .toUtf8() + '\n';
+    write(QStringLiteral("skin-names.list"), names);
 
     // Style sheets.
     const QByteArray templ = templateText();
