@@ -1,6 +1,7 @@
 #include "resourcedata.h"
 
 #include <QDataStream>
+#include <QIODevice>
 
 #include <algorithm>
 
