@@ -189,13 +189,13 @@ color:{buttonDisabled};
 QTreeView::branch:closed:has-children{
 margin:0px;
 border-image:none;
-image:url({images}branch_open.png);
+image:url({images}tree_closed.png);
 }
 
 QTreeView::branch:open:has-children{
 margin:0px;
 border-image:none;
-image:url({images}branch_close.png);
+image:url({images}tree_open.png);
 }
 )";
 
@@ -386,6 +386,13 @@ QVector<NamedImage> coverageImages(const SkinColours &colours)
                 if (box.name == QLatin1String(indicator.checkBox))
                     out.append({QLatin1String(indicator.name) + suffix, box.image});
             }
+        }
+        // The tree's branch marks, "+" when closed, in the colour of marks on the panel.
+        for (const NamedImage &mark : indicatorSet({m.onPanel, colours.panel, m.onPanel}, scale)) {
+            if (mark.name == QLatin1String("branch_open.png"))
+                out.append({QStringLiteral("tree_closed") + suffix, mark.image});
+            if (mark.name == QLatin1String("branch_close.png"))
+                out.append({QStringLiteral("tree_open") + suffix, mark.image});
         }
     }
     return out;

@@ -20,7 +20,8 @@ std::optional<SkinColours> sheetColours(const QString &sheet, const QString &sty
 // the skin's own rules leave out (disabled states, window, dialog and dock
 // backgrounds, dock title buttons, tab close buttons, tool-button menu parts,
 // submenu arrows, tool bars, plain item-view indicators, sort arrows, the
-// size grip, and the classic group-box titles). It starts with a comment
+// size grip, the template-form tree branch marks drawn whole, and the
+// classic group-box titles). It starts with a comment
 // that says what it is. Its images are referred to as `imagePrefix` + file
 // name, e.g. ":/psblack/images/" or an absolute folder path ending in "/".
 // Lines end in LF.
