@@ -28,6 +28,7 @@ if(VANTU_QT_MAJOR)
     find_package(Qt${VANTU_QT_MAJOR} ${_vantu_qt_minimum_${VANTU_QT_MAJOR}} QUIET
         COMPONENTS ${_vantu_qt_components})
     if(NOT Qt${VANTU_QT_MAJOR}_FOUND)
+        string(REPLACE ";" ", " _vantu_qt_components "${_vantu_qt_components}")
         message(FATAL_ERROR "VANTU_QT_MAJOR=${VANTU_QT_MAJOR}, but Qt ${_vantu_qt_minimum_${VANTU_QT_MAJOR}} "
             "or later with ${_vantu_qt_components} was not found (Debian: ${_vantu_qt_debian_${VANTU_QT_MAJOR}}). "
             "Install it, point CMAKE_PREFIX_PATH at it, or choose the other Qt.")
