@@ -3,7 +3,10 @@
 // them.
 #include "colorroles.h"
 #include "contrast.h"
+#include "contrastrepair.h"
+#include "oklch.h"
 #include "skincatalogue.h"
+#include "skinreport.h"
 #include "zavocreator.h"
 
 #include <QAction>
@@ -37,6 +40,8 @@ class GalleryTest : public QObject
 private slots:
     void publishedRatios_data();
     void publishedRatios();
+    void repairMovesToTheNearestPassingLightness_data();
+    void repairMovesToTheNearestPassingLightness();
     void commands_data();
     void commands();
     void galleryOfOneSkin();
@@ -66,6 +71,62 @@ void GalleryTest::publishedRatios()
     QCOMPARE(QString::number(contrastRatio(QColor(foreground), QColor(background)), 'f', 2), ratio);
 }
 
+void GalleryTest::repairMovesToTheNearestPassingLightness_data()
+{
+    QTest::addColumn<QString>("style");
+    // Light, dark, a classic-form skin through its catalogue colours, text
+    // that no lightness makes readable, and a saturated highlight.
+    for (const char *style : {"flatwhite", "darkblack", "brown", "blackwhite", "videoblack", "yellow"})
+        QTest::newRow(style) << style;
+}
+
+void GalleryTest::repairMovesToTheNearestPassingLightness()
+{
+    QFETCH(QString, style);
+    const QStringList colors = findStyle(style)->colors;
+    const SkinRepair repair = repairSkin(colors);
+    // The worst pair of one role, as its ratio over its need; 1 or more passes.
+    const auto margin = [](const QStringList &tried, int role) {
+        double worst = 1e9;
+        for (const ContrastCheck &check : checkContrast(tried)) {
+            if (check.pair.foreground == role || check.pair.background == role)
+                worst = qMin(worst, check.ratio / requiredRatio(check.pair.need));
+        }
+        return worst;
+    };
+    for (int role = 0; role < ColorRoleCount; ++role) {
+        const ColourFix fix = nearestReadable(colors, role);
+        const Oklch start = toOklch(QColor(colors[role]));
+        // Every lightness in steps of 0.001, hue and chroma kept.
+        double nearest = 2;
+        double bestMargin = 0;
+        for (int step = 0; step <= 1000; ++step) {
+            QStringList tried = colors;
+            tried[role] = fromOklch({step / 1000.0, start.chroma, start.hue}).name();
+            const double m = margin(tried, role);
+            bestMargin = qMax(bestMargin, m);
+            if (m >= 1)
+                nearest = qMin(nearest, qAbs(toOklch(QColor(tried[role])).lightness - start.lightness));
+        }
+        QStringList fixed = colors;
+        fixed[role] = fix.after;
+        const Oklch end = toOklch(QColor(fix.after));
+        QVERIFY(end.chroma <= start.chroma + 0.005);
+        if (start.chroma > 0.05 && end.chroma > 0.05)
+            QVERIFY2(qAbs(end.hue - start.hue) < 3, qPrintable(fix.after));
+        if (margin(colors, role) >= 1)
+            QCOMPARE(fix.after, colors[role]);
+        else if (nearest <= 1)
+            QVERIFY2(fix.meetsAll && qAbs(end.lightness - start.lightness) <= nearest + 0.001, qPrintable(fix.after));
+        else
+            QVERIFY2(!fix.meetsAll && margin(fixed, role) >= bestMargin - 0.001, qPrintable(fix.after));
+        QCOMPARE(fix.meetsAll, margin(fixed, role) >= 1);
+        // The skin's repair moves failing foregrounds only.
+        QCOMPARE(repair.colors[role], isForegroundRole(role) ? fix.after : colors[role]);
+    }
+    QCOMPARE(repair.complete, failingPairCount(repair.colors) == 0);
+}
+
 void GalleryTest::commands_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -80,6 +141,12 @@ void GalleryTest::commands_data()
     QTest::newRow("--all, classic-form file") << QStringList {"audit", "--all"} << 0 << "white: 4 of 9 pairs fail (classic-form";
     QTest::newRow("no skin") << QStringList {"audit"} << 1 << "--all or one of --skin";
     QTest::newRow("--all and --skin") << QStringList {"audit", "--all", "--skin", "psblack"} << 1 << "leave out --skin";
+    QTest::newRow("--fix: the repaired colours last")
+        << QStringList {"audit", "--fix", "--skin", "flatwhite"} << 0
+        << "#00BB9E -> #00A188  lightness -0.074, worst pair 2.25:1 -> 3.01:1\n"
+           "fixed: #57595B,#FFFFFF,#949494,#E4E4E4,#E4E4E4,#F6F6F6,#F6F6F6,#00A188\n";
+    QTest::newRow("--fix --strict, text no lightness repairs")
+        << QStringList {"audit", "--fix", "--strict", "--skin", "blackwhite"} << 1 << "cannot be fully repaired";
     QTest::newRow("gallery without folder") << QStringList {"gallery", "--skin", "psblack"} << 1 << "with -o";
 }
 
