@@ -74,10 +74,10 @@ void GalleryTest::publishedRatios()
 void GalleryTest::repairMovesToTheNearestPassingLightness_data()
 {
     QTest::addColumn<QString>("style");
-    // Light, dark, a classic-form skin through its catalogue colours, text
-    // that no lightness makes readable, and a saturated highlight.
-    for (const char *style : {"flatwhite", "darkblack", "brown", "blackwhite", "videoblack", "yellow"})
-        QTest::newRow(style) << style;
+    // Light and dark skins, the classic-form ones through their catalogue
+    // colours, blackwhite's text that no lightness makes readable.
+    for (const SkinEntry &skin : skinCatalogue())
+        QTest::newRow(qPrintable(skin.styleName)) << skin.styleName;
 }
 
 void GalleryTest::repairMovesToTheNearestPassingLightness()

@@ -5,17 +5,17 @@
 
 #include <QVector>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace {
 
-constexpr double lightnessStep = 0.0005;
-
 // The pairs one role takes part in, with the colour on the other side.
 struct Partner
 {
     QColor color;
+    double luminance;
     double need;
 };
 
@@ -26,20 +26,32 @@ QVector<Partner> partners(const QStringList &colors, int role)
         const int other = pair.foreground == role ? pair.background
                           : pair.background == role ? pair.foreground
                                                      : -1;
+        if (other < 0 || !isColorValue(colors.value(other)))
+            continue;
         const QColor color(colors.value(other));
-        if (other >= 0 && isColorValue(colors.value(other)))
-            found.append({color, requiredRatio(pair.need)});
+        found.append({color, relativeLuminance(color), requiredRatio(pair.need)});
     }
     return found;
+}
+
+// The worst pair of a luminance among the partners, as its ratio over its need.
+double marginAt(double luminance, const QVector<Partner> &partners)
+{
+    double margin = std::numeric_limits<double>::infinity();
+    for (const Partner &p : partners)
+        margin = std::min(margin, (std::max(luminance, p.luminance) + 0.05)
+                                      / (std::min(luminance, p.luminance) + 0.05) / p.need);
+    return margin;
 }
 
 struct Standing
 {
     bool passes = true;
-    double margin = std::numeric_limits<double>::infinity(); // worst ratio over its need
+    double margin = std::numeric_limits<double>::infinity();
     double worstRatio = std::numeric_limits<double>::infinity();
 };
 
+// How a real colour stands, ratio for ratio as the audit counts.
 Standing standing(const QColor &color, const QVector<Partner> &partners)
 {
     Standing s;
@@ -53,6 +65,66 @@ Standing standing(const QColor &color, const QVector<Partner> &partners)
     }
     return s;
 }
+
+using Range = std::pair<double, double>;
+
+// The luminances, 0 to 1, that meet every partner's need: each partner
+// allows those far enough below or above its own.
+QVector<Range> passingLuminances(const QVector<Partner> &partners)
+{
+    QVector<Range> ranges {{0.0, 1.0}};
+    for (const Partner &p : partners) {
+        const double below = (p.luminance + 0.05) / p.need - 0.05;
+        const double above = (p.luminance + 0.05) * p.need - 0.05;
+        QVector<Range> kept;
+        for (const Range &r : ranges) {
+            if (r.first <= below)
+                kept.append({r.first, std::min(r.second, below)});
+            if (r.second >= above)
+                kept.append({std::max(r.first, above), r.second});
+        }
+        ranges = kept;
+    }
+    return ranges;
+}
+
+// The luminances where one partner's falling ratio meets another's rising
+// one, and black and white: among them lies the best worst pair.
+QVector<double> bestLuminanceCandidates(const QVector<Partner> &partners)
+{
+    QVector<double> candidates {0.0, 1.0};
+    for (const Partner &darker : partners) {
+        for (const Partner &lighter : partners) {
+            const double y = std::sqrt((darker.luminance + 0.05) * (lighter.luminance + 0.05) * lighter.need
+                                       / darker.need) - 0.05;
+            if (y > 0 && y < 1)
+                candidates.append(y);
+        }
+    }
+    return candidates;
+}
+
+// Along one colour's lightness, its hue and chroma kept.
+struct LightnessPath
+{
+    Oklch start;
+
+    QColor at(double lightness) const { return fromOklch({lightness, start.chroma, start.hue}); }
+
+    // The lightness whose colour has that luminance (it rises with lightness).
+    double lightnessOf(double luminance) const
+    {
+        double low = 0;
+        double high = 1;
+        for (int i = 0; i < 30; ++i) {
+            const double middle = (low + high) / 2;
+            (oklchLuminance({middle, start.chroma, start.hue}) < luminance ? low : high) = middle;
+        }
+        return (low + high) / 2;
+    }
+};
+
+constexpr double nudge = 0.0002; // below one step of eight bits in lightness
 
 QString colorName(const QColor &color)
 {
@@ -80,50 +152,63 @@ ColourFix nearestReadable(const QStringList &colors, int role)
     if (!isColorValue(fix.before))
         return fix;
     const QColor original(fix.before);
-    const Oklch start = toOklch(original);
+    const LightnessPath path {toOklch(original)};
     const QVector<Partner> others = partners(colors, role);
     const Standing first = standing(original, others);
-    fix.lightnessBefore = fix.lightnessAfter = start.lightness;
+    fix.lightnessBefore = fix.lightnessAfter = path.start.lightness;
     fix.worstBefore = fix.worstAfter = first.worstRatio;
+    fix.meetsAll = first.passes;
     if (first.passes)
         return fix;
 
-    const auto at = [&start](double lightness) { return fromOklch({lightness, start.chroma, start.hue}); };
-    // Outwards from the colour's own lightness, both ways at once, until a
-    // lightness passes; the best worst pair is kept on the way.
-    double bestLightness = start.lightness;
-    Standing best = first;
-    double found = -1;
-    double lastFailing = start.lightness;
-    for (int k = 1; found < 0 && k * lightnessStep < 1 + lightnessStep; ++k) {
-        for (const double direction : {-1.0, 1.0}) {
-            const double lightness = qBound(0.0, start.lightness + direction * k * lightnessStep, 1.0);
-            if (std::abs(lightness - start.lightness) < (k - 1) * lightnessStep)
-                continue; // this side already ended at black or white
-            const Standing s = standing(at(lightness), others);
-            if (s.passes) {
-                found = lightness;
-                lastFailing = start.lightness + direction * (k - 1) * lightnessStep;
+    // The nearest end of a passing range on either side; a colour that the
+    // rounding to eight bits puts just outside moves on a little.
+    const double luminance = relativeLuminance(original);
+    QColor found;
+    double distance = 2;
+    for (const Range &range : passingLuminances(others)) {
+        const bool below = range.second < luminance;
+        const double end = path.lightnessOf(below ? range.second : range.first);
+        // From a little inside the failing side: rounding to eight bits
+        // may pass a colour whose exact lightness does not.
+        for (int k = -20; k < 40; ++k) {
+            const double lightness = end + (below ? -k : k) * nudge;
+            if ((lightness - path.start.lightness) * (below ? -1 : 1) <= 0)
+                continue;
+            const QColor candidate = path.at(lightness);
+            if (standing(candidate, others).passes) {
+                if (std::abs(lightness - path.start.lightness) < distance) {
+                    distance = std::abs(lightness - path.start.lightness);
+                    found = candidate;
+                }
                 break;
             }
-            if (s.margin > best.margin) {
-                best = s;
-                bestLightness = lightness;
+        }
+    }
+    if (!found.isValid()) {
+        // No lightness passes: the best worst pair, then its best rounding.
+        double bestLuminance = luminance;
+        for (const double y : bestLuminanceCandidates(others)) {
+            if (marginAt(y, others) > marginAt(bestLuminance, others))
+                bestLuminance = y;
+        }
+        const double centre = path.lightnessOf(bestLuminance);
+        found = original;
+        double best = first.margin;
+        for (int k = -8; k <= 8; ++k) {
+            const QColor candidate = path.at(centre + k * nudge);
+            const double margin = standing(candidate, others).margin;
+            if (margin > best) {
+                best = margin;
+                found = candidate;
             }
         }
+        if (found == original)
+            return fix;
     }
-    if (found >= 0) {
-        // The first passing colour between the last failing step and this one.
-        for (int i = 0; i < 12; ++i) {
-            const double middle = (found + lastFailing) / 2;
-            (standing(at(middle), others).passes ? found : lastFailing) = middle;
-        }
-        bestLightness = found;
-    }
-    const QColor repaired = at(bestLightness);
-    const Standing after = standing(repaired, others);
-    fix.after = colorName(repaired);
-    fix.lightnessAfter = toOklch(repaired).lightness;
+    const Standing after = standing(found, others);
+    fix.after = colorName(found);
+    fix.lightnessAfter = toOklch(found).lightness;
     fix.worstAfter = after.worstRatio;
     fix.meetsAll = after.passes;
     return fix;

@@ -31,9 +31,10 @@ struct ColourFix
 // valid are left out. A colour that already passes, or that is not a
 // colour, comes back as it is. When no lightness meets every pair, the one
 // whose worst pair (its ratio over its need) is best, the nearest of equals;
-// meetsAll then says so. Lightness is searched in steps of 0.0005 outwards
-// from the colour's own and then narrowed to the first passing eight-bit
-// colour.
+// meetsAll then says so. Contrast depends on luminance alone, so the
+// passing luminances are worked out first and the lightness found for the
+// nearest of them; where rounding to eight bits lands just short, the
+// lightness moves on by a fraction of a step.
 ColourFix nearestReadable(const QStringList &colors, int role);
 
 // The foregrounds that repairSkin() moves: text, border and highlight. The

@@ -31,20 +31,25 @@ Vector labOfLinear(const Vector &rgb)
             0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s};
 }
 
+double cube(double x)
+{
+    return x * x * x;
+}
+
 Vector linearOfLab(const Vector &lab)
 {
-    const double l = std::pow(lab[0] + 0.3963377774 * lab[1] + 0.2158037573 * lab[2], 3);
-    const double m = std::pow(lab[0] - 0.1055613458 * lab[1] - 0.0638541728 * lab[2], 3);
-    const double s = std::pow(lab[0] - 0.0894841775 * lab[1] - 1.2914855480 * lab[2], 3);
+    const double l = cube(lab[0] + 0.3963377774 * lab[1] + 0.2158037573 * lab[2]);
+    const double m = cube(lab[0] - 0.1055613458 * lab[1] - 0.0638541728 * lab[2]);
+    const double s = cube(lab[0] - 0.0894841775 * lab[1] - 1.2914855480 * lab[2]);
     return {4.0767416621 * l - 3.3077115913 * m + 0.2309699292 * s,
             -1.2684380046 * l + 2.6097574011 * m - 0.3413193965 * s,
             -0.0041960863 * l - 0.7034186147 * m + 1.7076147010 * s};
 }
 
-Vector linearOf(double lightness, double chroma, double hue)
+// Chroma along the hue's direction: (cos, sin) of the hue.
+Vector linearOf(double lightness, double chroma, double cosHue, double sinHue)
 {
-    const double radians = qDegreesToRadians(hue);
-    return linearOfLab({lightness, chroma * std::cos(radians), chroma * std::sin(radians)});
+    return linearOfLab({lightness, chroma * cosHue, chroma * sinHue});
 }
 
 bool insideSrgb(const Vector &rgb)
@@ -56,6 +61,26 @@ bool insideSrgb(const Vector &rgb)
 int eightBits(double linearChannel)
 {
     return qBound(0, qRound(encoded(qBound(0.0, linearChannel, 1.0)) * 255), 255);
+}
+
+// Linear sRGB of an OKLCH colour, its chroma cut to the gamut's edge.
+Vector clippedLinear(const Oklch &color)
+{
+    const double lightness = qBound(0.0, color.lightness, 1.0);
+    const double radians = qDegreesToRadians(color.hue);
+    const double cosHue = std::cos(radians);
+    const double sinHue = std::sin(radians);
+    const Vector rgb = linearOf(lightness, color.chroma, cosHue, sinHue);
+    if (insideSrgb(rgb))
+        return rgb;
+    // The edge along the chroma axis, to well below one step of eight bits.
+    double inside = 0;
+    double outside = color.chroma;
+    for (int i = 0; i < 16; ++i) {
+        const double middle = (inside + outside) / 2;
+        (insideSrgb(linearOf(lightness, middle, cosHue, sinHue)) ? inside : outside) = middle;
+    }
+    return linearOf(lightness, inside, cosHue, sinHue);
 }
 
 } // namespace
@@ -70,18 +95,12 @@ Oklch toOklch(const QColor &color)
 
 QColor fromOklch(const Oklch &color)
 {
-    const double lightness = qBound(0.0, color.lightness, 1.0);
-    Vector rgb = linearOf(lightness, color.chroma, color.hue);
-    if (!insideSrgb(rgb)) {
-        // The gamut's edge along the chroma axis, to well below one step of
-        // eight bits.
-        double inside = 0;
-        double outside = color.chroma;
-        for (int i = 0; i < 24; ++i) {
-            const double middle = (inside + outside) / 2;
-            (insideSrgb(linearOf(lightness, middle, color.hue)) ? inside : outside) = middle;
-        }
-        rgb = linearOf(lightness, inside, color.hue);
-    }
+    const Vector rgb = clippedLinear(color);
     return QColor(eightBits(rgb[0]), eightBits(rgb[1]), eightBits(rgb[2]));
+}
+
+double oklchLuminance(const Oklch &color)
+{
+    const Vector rgb = clippedLinear(color);
+    return 0.2126 * qBound(0.0, rgb[0], 1.0) + 0.7152 * qBound(0.0, rgb[1], 1.0) + 0.0722 * qBound(0.0, rgb[2], 1.0);
 }

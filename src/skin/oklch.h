@@ -21,4 +21,8 @@ Oklch toOklch(const QColor &color);
 // clamped to 0 .. 1: 0 is black and 1 white, whatever the chroma.
 QColor fromOklch(const Oklch &color);
 
+// The relative luminance (linear sRGB, Rec. 709 weights) of fromOklch(color)
+// before its rounding to eight bits: cheap, for searches along lightness.
+double oklchLuminance(const Oklch &color);
+
 #endif // OKLCH_H
