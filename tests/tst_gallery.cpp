@@ -169,7 +169,8 @@ void GalleryTest::galleryOfOneSkin()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the command picks offscreen itself
     QString written;
-    QVERIFY2(runCli({"gallery", "--skin", "purple", "--recolor", "-o", dir.filePath("g")}, &written, environment) == 0,
+    QVERIFY2(runCli({"gallery", "--skin", "purple", "--recolor", "--accessible", "-o", dir.filePath("g")}, &written,
+                    environment) == 0,
              qPrintable(written));
 
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList {"g"});
@@ -177,14 +178,19 @@ void GalleryTest::galleryOfOneSkin()
     QVERIFY(index.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(index.readAll());
     QVERIFY(html.contains("indicators drawn in its colours"));
-    const QStringList images = QDir(dir.filePath("g/purple")).entryList({"*.png"});
-    QCOMPARE(images.size(), 13);
-    for (const QString &image : images) {
-        const QImage page(dir.filePath("g/purple/" + image));
-        QVERIFY(!page.isNull());
-        if (!image.contains("application")) // the sample application window has a size of its own
-            QCOMPARE(page.size(), window.size());
-        QVERIFY2(html.contains(QStringLiteral("href=\"purple/%1\"").arg(image)), qPrintable(image));
+    // Beside the skin, its repair, with the repaired colours' swatches.
+    for (const QString &color : repairSkin(findStyle("purple")->colors).colors)
+        QVERIFY2(html.contains("background:" + color + "\""), qPrintable(color));
+    for (const QString skin : {"purple", "purple-accessible"}) {
+        const QStringList images = QDir(dir.filePath("g/" + skin)).entryList({"*.png"});
+        QCOMPARE(images.size(), 13);
+        for (const QString &image : images) {
+            const QImage page(dir.filePath("g/" + skin + "/" + image));
+            QVERIFY(!page.isNull());
+            if (!image.contains("application")) // the sample application window has a size of its own
+                QCOMPARE(page.size(), window.size());
+            QVERIFY2(html.contains(QStringLiteral("href=\"%1/%2\"").arg(skin, image)), qPrintable(image));
+        }
     }
 }
 
