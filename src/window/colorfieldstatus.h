@@ -21,32 +21,45 @@ struct FieldStatus
 {
     FieldMark mark = FieldMark::None;
     QString toolTip;
-    // The colour the field's context menu offers ("#RRGGBB"): the nearest
-    // that makes its pairs pass, or the best there is; empty when none.
-    QString suggestion;
+    // What the advice for a failing pair is worked out from, only when it
+    // is shown: the eight field texts, the row labels and the field's role.
+    QStringList values;
+    QStringList labels;
+    int role = -1;
 };
 
 // The status of each of the eight fields, in role order, given their texts
 // and the labels of their rows. For a colour, the tool tip lists the WCAG
 // ratio of every pair the role takes part in, each named by the other row's
-// label; pairs with a field that holds no colour are left out. When a pair
-// fails, it names the nearest colour for the field at which all its pairs
-// pass (nearestReadable()) and, for a background, which foregrounds to
-// change instead, to what, since the backgrounds make the skin's look.
+// label; pairs with a field that holds no colour are left out.
 std::array<FieldStatus, ColorRoleCount> colorFieldStatuses(const QStringList &values, const QStringList &labels);
 
+// What a field whose pair fails is told: tool-tip lines naming the nearest
+// colour for the field at which all its pairs pass (nearestReadable()) or,
+// when none does, the best there is; for a background also which
+// foregrounds to change instead, and to what, since the backgrounds make the
+// skin's look. The suggestion is the colour the context menu offers,
+// "#RRGGBB", or empty. Nothing for a field whose pairs all pass.
+struct FieldAdvice
+{
+    QStringList lines;
+    QString suggestion;
+};
+FieldAdvice fieldAdvice(const FieldStatus &status);
+
 // Shows a status on its field, touching the field only when it changes. The
-// mark is painted by a small overlay inside the field's frame, an amber bar
-// on the left or a red frame, that takes no room from the value and no mouse
-// events: no style sheet of the field's own, which would make every restyle
-// of the program dearer. While the status has a suggestion, the field's
-// context menu ends with the action "使用 #RRGGBB", which puts that colour
+// mark is painted over the field, inside its frame: an amber bar on the left
+// or a red frame, taking no room from the value. The field gets no style
+// sheet of its own and no child widget, either of which would make every
+// restyle of the program dearer. The advice is worked out when the tool tip
+// or the context menu opens: the tool tip then ends with its lines, and the
+// context menu with the action "使用 #RRGGBB", which puts the suggestion
 // into the field as if typed.
 void showFieldStatus(QLineEdit *field, const FieldStatus &status);
 
-// The mark and the suggestion a field shows.
+// The mark a field shows, and its tool tip as it shows it, advice included.
 FieldMark shownMark(const QLineEdit *field);
-QString shownSuggestion(const QLineEdit *field);
+QString shownToolTip(const QLineEdit *field);
 
 // The labels of the rows whose field holds no colour, joined for a message;
 // empty when all eight hold colours.
