@@ -5,6 +5,8 @@
 #include "contrast.h"
 #include "coverage.h"
 #include "sampleapplication.h"
+
+#include <VantuSkin/widgets.h>
 #include "skinpalette.h"
 
 #include <QAbstractButton>
@@ -18,7 +20,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeView>
 #include <QtTest>
@@ -82,16 +83,18 @@ private slots:
     void textOnBackground();
     void marksStandOut_data() { skins(); }
     void marksStandOut();
+    void coverageLeftOut_data() { skins(); }
+    void coverageLeftOut();
 
 private:
     void skins();
-    QTemporaryDir images;
     SampleApplication *window = nullptr;
     QImage shot;
 };
 
-// A light, a dark and a classic skin, each as its finished file with the
-// coverage layer appended and the full palette set.
+// A light, a dark and a classic skin, each put on at run time as a program
+// does: the package's applySkin(), which adds the coverage layer with its
+// images drawn and registered in memory, and sets the full palette.
 void CoverageTest::skins()
 {
     QTest::addColumn<QString>("style");
@@ -104,16 +107,8 @@ void CoverageTest::skins()
 void CoverageTest::init()
 {
     QFETCH(QString, style);
-    const QString sheet = readResourceText(QStringLiteral(":/qss/%1.css").arg(style));
-    const std::optional<QStringList> colors = parseColorTrailer(sheet);
-    const std::optional<SkinColours> colours = colors ? skinColours(*colors) : classicSkinColours(style);
-    QVERIFY(colours);
-    for (const NamedImage &image : coverageImages(*colours))
-        QVERIFY(image.image.save(images.filePath(image.name)));
-
-    qApp->setPalette(skinPalette(*colours));
-    qApp->setStyleSheet(appendCoverage(sheet, coverageBlock(*colours, images.path() + QLatin1Char('/'))));
     window = new SampleApplication;
+    VantuSkin::applySkin(VantuSkin::builtInSkin(style));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     shot = window->grab().toImage();
@@ -123,8 +118,7 @@ void CoverageTest::cleanup()
 {
     delete window;
     window = nullptr;
-    qApp->setStyleSheet(QString());
-    qApp->setPalette(QPalette());
+    VantuSkin::applySkin(QString());
 }
 
 void CoverageTest::disabledMenuItem()
@@ -201,6 +195,13 @@ void CoverageTest::marksStandOut()
         strongest(shot, mark.rect, &ratio);
         QVERIFY2(ratio >= 3.0, qPrintable(QStringLiteral("%1: %2").arg(mark.what).arg(ratio)));
     }
+}
+
+void CoverageTest::coverageLeftOut()
+{
+    QFETCH(QString, style);
+    VantuSkin::applySkin(VantuSkin::builtInSkin(style), VantuSkin::Coverage::LeftOut);
+    QCOMPARE(qApp->styleSheet(), VantuSkin::builtInSkin(style));
 }
 
 QTEST_MAIN(CoverageTest)
