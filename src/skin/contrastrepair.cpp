@@ -131,10 +131,11 @@ QString colorName(const QColor &color)
     return color.name().toUpper();
 }
 
-// Cut, not rounded, to two decimals: a ratio never shows as a need it misses.
-QString ratioText(double ratio)
+// Two decimals, as the audit shows them; a failing ratio is cut, not
+// rounded, so that it never shows as the need it misses.
+QString ratioText(double ratio, bool passes)
 {
-    return QString::number(std::floor(ratio * 100) / 100, 'f', 2) + QStringLiteral(":1");
+    return QString::number(passes ? ratio : std::floor(ratio * 100) / 100, 'f', 2) + QStringLiteral(":1");
 }
 
 } // namespace
@@ -238,13 +239,13 @@ QString fixLine(const ColourFix &fix)
     if (fix.after == fix.before) {
         return QStringLiteral("kept  %1 %2  worst pair %3: no lightness does better; the skin cannot be repaired "
                               "by this colour alone")
-            .arg(role, fix.before, ratioText(fix.worstBefore));
+            .arg(role, fix.before, ratioText(fix.worstBefore, false));
     }
     const double moved = fix.lightnessAfter - fix.lightnessBefore;
     const QString line = QStringLiteral("moved %1 %2 -> %3  lightness %4%5, worst pair %6 -> %7")
                              .arg(role, fix.before, fix.after, moved < 0 ? QStringLiteral("-") : QStringLiteral("+"))
                              .arg(std::abs(moved), 0, 'f', 3)
-                             .arg(ratioText(fix.worstBefore), ratioText(fix.worstAfter));
+                             .arg(ratioText(fix.worstBefore, false), ratioText(fix.worstAfter, fix.meetsAll));
     return fix.meetsAll ? line
                         : line + QStringLiteral("; no lightness meets every pair: the skin cannot be repaired by "
                                                 "this colour alone");
