@@ -13,7 +13,7 @@
 #include <QToolTip>
 
 #include <algorithm>
-
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -49,7 +49,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         auto *field = static_cast<QLineEdit *>(watched);
-        switch (status.mark == FieldMark::None ? QEvent::None : event->type()) {
+        if (status.mark == FieldMark::None)
+            return false;
+        switch (event->type()) {
         case QEvent::Paint:
             static_cast<QObject *>(field)->event(event); // the field as it paints itself
             paintMark(field);
@@ -96,7 +98,9 @@ private:
 
 FieldMarkOverlay *overlayOf(const QLineEdit *field)
 {
-    return field->findChild<FieldMarkOverlay *>(QLatin1String(overlayName), Qt::FindDirectChildrenOnly);
+    // The class has no meta-object of its own: found by its unique name.
+    return static_cast<FieldMarkOverlay *>(
+        field->findChild<QObject *>(QLatin1String(overlayName), Qt::FindDirectChildrenOnly));
 }
 
 } // namespace
@@ -156,7 +160,7 @@ FieldAdvice fieldAdvice(const FieldStatus &status)
         advice.suggestion = own.after;
     } else if (own.after != own.before) {
         advice.lines << tr("没有哪个亮度能让所有配对合格；最接近的是 %1，最差配对 %2（右键菜单可填入）")
-                            .arg(own.after, ratioText(own.worstAfter));
+                            .arg(own.after, ratioText(std::floor(own.worstAfter * 100) / 100));
         advice.suggestion = own.after;
     } else {
         advice.lines << tr("没有哪个亮度能让所有配对合格，只改此颜色修不好。");
