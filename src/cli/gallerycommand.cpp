@@ -4,7 +4,7 @@
 
 #include "colorroles.h"
 #include "coverage.h"
-#include "sampleapplication.h"
+#include "censuswindow.h"
 #include "skinbundle.h"
 #include "skinpalette.h"
 #include "skinreport.h"
@@ -101,22 +101,18 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
 // Renders the sample application window in one skin with its full palette,
 // as exported and as exported with --complete; the coverage images are
 // written to `imageFolder`.
-bool renderSample(SampleApplication &sample, const ReportedSkin &skin, const QString &sheet, const QString &folder,
+bool renderSample(CensusWindow &sample, const ReportedSkin &skin, const QString &sheet, const QString &folder,
                   const QString &imageFolder, GallerySection *section, QString *error)
 {
     std::optional<SkinColours> colours = sheetColours(sheet, skin.source.name);
     if (!colours)
         colours = skinColours(skin.colors);
-    if (!colours || !QDir().mkpath(imageFolder)) {
+    if (!colours) {
         *error = QStringLiteral("cannot draw the coverage layer of %1").arg(skin.source.name);
         return false;
     }
-    for (const NamedImage &image : coverageImages(*colours)) {
-        if (!image.image.save(imageFolder + QLatin1Char('/') + image.name, "PNG")) {
-            *error = QStringLiteral("cannot write the coverage images of %1").arg(skin.source.name);
-            return false;
-        }
-    }
+    if (!writeCoverageImages(*colours, imageFolder, error))
+        return false;
     const QString complete = appendCoverage(sheet, coverageBlock(*colours, imageFolder + QLatin1Char('/')));
     sample.setPalette(skinPalette(*colours));
     const struct
@@ -190,7 +186,7 @@ int runGallery(const QStringList &arguments)
     ZavoCreator window;
     const QSize formSize = window.size();
     window.show();
-    SampleApplication sample;
+    CensusWindow sample;
     sample.show();
     QVector<GallerySection> sections;
     QTextStream progress(stderr);

@@ -2,6 +2,7 @@
 
 #include "colorroles.h"
 #include "skinfile.h"
+#include "coverageimages.h"
 #include "skinimages.h"
 #include "skinpalette.h"
 

@@ -1,0 +1,28 @@
+#ifndef COVERAGECOLOURS_H
+#define COVERAGECOLOURS_H
+
+#include "skincolours.h"
+
+#include <QColor>
+
+// The colours the coverage layer draws in, worked out once from a skin's
+// colours: its rules use them and its images are drawn in them.
+struct CoverageColours
+{
+    QColor text;            // on the panel, 4.5:1
+    QColor disabled;        // disabled text on the panel and on rows and bars, 3:1
+    QColor menuDisabled;    // disabled menu items, 3:1 on the menu
+    QColor buttonText;      // on both gradients (and the panel under template tabs), 4.5:1
+    QColor buttonDisabled;  // disabled text on the normal gradient, 3:1
+    QColor selectedText;    // on selected and hovered view items, 4.5:1
+    QColor onBar;           // marks on bars: dock, tab and title buttons, arrows, 3:1
+    QColor onMenu;          // submenu arrows, 3:1 on the menu
+    QColor onPanel;         // marks on the panel and on input fields: frames, arrows, handles, 3:1
+    QColor tick;            // indicator ticks and dots, 3:1 on the panel
+    QColor disabledFace;    // disabled indicators' face, plainly unlike the panel
+    QColor mdiBack;         // behind the sub-windows of an MDI area
+};
+
+CoverageColours coverageColours(const SkinColours &colours);
+
+#endif // COVERAGECOLOURS_H
