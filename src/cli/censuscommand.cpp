@@ -64,7 +64,6 @@ int runCensus(const QStringList &arguments)
     const bool complete = parser.isSet(QStringLiteral("complete"));
     const bool paletteOff = parser.isSet(QStringLiteral("stylesheet-only"));
     const QPalette standard = QApplication::style()->standardPalette();
-    CensusWindow window;
     QTextStream out(stdout);
     out.setCodec("UTF-8");
     int checks = 0, failed = 0, limited = 0;
@@ -82,6 +81,8 @@ int runCensus(const QStringList &arguments)
             sheet = appendCoverage(sheet, coverageBlock(*colours, folder));
         }
         applySkin(sheet, paletteOff ? standard : skinPalette(*colours));
+        // A new window for each skin: nothing of the one before stays.
+        CensusWindow window;
         const QString shots = parser.value(QStringLiteral("images"));
         const auto save = [&](const QString &what, const QImage &image) {
             const QString path = QDir(shots).filePath(skin.source.name + QLatin1Char('-') + what + ".png");

@@ -213,6 +213,43 @@ QSlider::handle:horizontal,QSlider::handle:vertical,QScrollBar::handle:horizonta
 background:{handle};
 }
 
+/* tree branches, calendar month arrows and tool-button arrows */
+QTreeView::branch:closed:has-children{
+border-image:url({images}branch_closed.png);
+}
+
+QTreeView::branch:open:has-children{
+border-image:url({images}branch_open.png);
+}
+
+QCalendarWidget QToolButton#qt_calendar_prevmonth{
+qproperty-icon:url({images}month_previous.png);
+}
+
+QCalendarWidget QToolButton#qt_calendar_nextmonth{
+qproperty-icon:url({images}month_next.png);
+}
+
+.QToolButton::down-arrow{
+image:url({images}menu_down.png);
+}
+
+/* selected text in editors, and the text of progress bars, on and off the bar */
+QTextEdit,QPlainTextEdit,QLineEdit,QAbstractSpinBox,QComboBox{
+selection-background-color:{high};
+selection-color:{onHigh};
+}
+
+QProgressBar{
+color:{progressText};
+}
+
+/* scroll areas and column views keep the panel even without the palette */
+QScrollArea,QScrollArea > #qt_scrollarea_viewport,QScrollArea > #qt_scrollarea_viewport > QWidget,QColumnView{
+background:{panel};
+color:{text};
+}
+
 /* header sort arrows and the size grip */
 QHeaderView::up-arrow,QHeaderView::down-arrow{
 width:10px;
@@ -330,6 +367,9 @@ QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
         {"selectedText", name(k.selectedText)},
         {"handle", name(k.onPanel)},
         {"mdiBack", name(k.mdiBack)},
+        {"high", name(c.high)},
+        {"onHigh", name(k.onHigh)},
+        {"progressText", name(k.progressText)},
         {"buttonGradient", gradient(c.button[0], c.button[1])},
         {"hover", name(c.hover[0])},
         {"images", imagePrefix},

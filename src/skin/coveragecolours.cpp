@@ -1,5 +1,6 @@
 #include "coveragecolours.h"
 
+#include "contrast.h"
 #include "skinpalette.h"
 
 #include <QVector>
@@ -44,5 +45,8 @@ CoverageColours coverageColours(const SkinColours &c)
     k.tick = readableOn(c.text, c.panel, 4.5);
     k.disabledFace = mixColors(c.panel, k.onPanel, 0.45);
     k.mdiBack = mixColors(c.panel, c.border, 0.5);
+    k.onHigh = contrastRatio(Qt::black, c.high) > contrastRatio(Qt::white, c.high) ? QColor(Qt::black)
+                                                                                   : QColor(Qt::white);
+    k.progressText = readableOnAll(c.text, {c.panel, c.border, c.button[0], c.button[1], c.high}, 4.5);
     return k;
 }

@@ -21,6 +21,8 @@ struct CoverageColours
     QColor tick;            // indicator ticks and dots, 3:1 on the panel
     QColor disabledFace;    // disabled indicators' face, plainly unlike the panel
     QColor mdiBack;         // behind the sub-windows of an MDI area
+    QColor onHigh;          // selected text on the highlight: black or white
+    QColor progressText;    // progress-bar text, on the bar and off it, 4.5:1
 };
 
 CoverageColours coverageColours(const SkinColours &colours);

@@ -111,8 +111,8 @@ QVector<NamedImage> coverageImages(const SkinColours &colours)
         {"arrow_down", 10, 10, triangle(k.onPanel, down)},
         {"size_grip", 16, 16, sizeGrip(k.onPanel)},
     };
-    // The indicators: the indicator set's check boxes and radio buttons,
-    // drawn to show on the panel.
+    // The indicators, branch signs and month arrows: those of the indicator
+    // set, drawn to show on the panel (the month arrows on bars).
     const struct
     {
         const char *name;
@@ -126,17 +126,25 @@ QVector<NamedImage> coverageImages(const SkinColours &colours)
                       {"radio_unchecked", "radiobutton_unchecked.png"},
                       {"radio_checked", "radiobutton_checked.png"},
                       {"radio_unchecked_disabled", "radiobutton_unchecked_disable.png"},
-                      {"radio_checked_disabled", "radiobutton_checked_disable.png"}};
+                      {"radio_checked_disabled", "radiobutton_checked_disable.png"},
+                      {"branch_closed", "branch_open.png"},
+                      {"branch_open", "branch_close.png"},
+                      {"month_previous", "calendar_prevmonth.png"},
+                      {"month_next", "calendar_nextmonth.png"}};
     const IndicatorColours drawnIn {k.tick, colours.panel, k.onPanel, k.tick, k.onPanel,
                                     k.disabledFace, k.onPanel, k.tick};
+    IndicatorColours onBars = drawnIn;
+    onBars.text = k.onBar;
     QVector<NamedImage> out;
     for (int scale : {1, 2}) {
         const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
         for (const auto &image : images)
             out.append({QLatin1String(image.name) + suffix, drawn(image.width, image.height, scale, image.paint)});
         const QVector<NamedImage> set = indicatorSet(drawnIn, scale);
+        const QVector<NamedImage> barSet = indicatorSet(onBars, scale);
         for (const auto &indicator : indicators) {
-            for (const NamedImage &image : set) {
+            const bool month = qstrncmp(indicator.name, "month", 5) == 0;
+            for (const NamedImage &image : month ? barSet : set) {
                 if (image.name == QLatin1String(indicator.drawing))
                     out.append({QLatin1String(indicator.name) + suffix, image.image});
             }
