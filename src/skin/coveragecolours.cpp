@@ -47,6 +47,6 @@ CoverageColours coverageColours(const SkinColours &c)
     k.mdiBack = mixColors(c.panel, c.border, 0.5);
     k.onHigh = contrastRatio(Qt::black, c.high) > contrastRatio(Qt::white, c.high) ? QColor(Qt::black)
                                                                                    : QColor(Qt::white);
-    k.progressText = readableOnAll(c.text, {c.panel, c.border, c.button[0], c.button[1], c.high}, 4.5);
+    k.progressText = readableOnAll(c.text, {c.panel, c.border, c.button[0], c.button[1]}, 4.5);
     return k;
 }
