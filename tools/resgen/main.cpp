@@ -1,6 +1,8 @@
 // resgen: writes the generated part of the resource tree (style sheets,
-// skin files, images, icon) below the directory given on the command line.
+// skin files, images, icon) below the directory given on the command line,
+// or, with --check, tells where that directory differs from what it writes.
 #include "colorroles.h"
+#include "drift.h"
 #include "pictures.h"
 #include "skincatalogue.h"
 #include "skinimages.h"
@@ -8,11 +10,14 @@
 #include "stylerules.h"
 
 #include <QBuffer>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -27,19 +32,10 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.write(bytes) == bytes.size();
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// Writes every generated file below `out`; the number of files that could
+// not be written.
+int generate(const QDir &out, QTextStream &err)
 {
-    QCoreApplication app(argc, argv);
-    QTextStream err(stderr);
-    const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        err << "usage: resgen OUTPUT_DIR\n"
-               "Writes qss/, image/*.png, main.ico and icons/ below OUTPUT_DIR.\n";
-        return 2;
-    }
-    const QDir out(args.at(1));
     int failures = 0;
     auto write = [&](const QString &relative, const QByteArray &bytes) {
         if (!writeFile(out.filePath(relative), bytes)) {
@@ -90,6 +86,76 @@ int main(int argc, char *argv[])
     // The same icon for the desktop, drawn at each size of the hicolor theme.
     for (int size : hicolorIconSizes)
         write(QStringLiteral("icons/hicolor/%1x%1/apps/vantuskin.png").arg(size), pngBytes(applicationIcon(size)));
+    return failures;
+}
 
-    return failures == 0 ? 0 : 1;
+// Relative paths of the files below `root` that resgen is responsible for.
+QStringList generatedFiles(const QString &root)
+{
+    const QDir base(QDir(root).absolutePath());
+    QStringList files;
+    QDirIterator it(base.path(), {"*.css", "*.png", "*.ico"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << base.relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+// Writes the files into a temporary folder and prints, for each file of
+// `committed` that differs from them, one line with the reason; the number
+// of such lines.
+int check(const QString &committed, QTextStream &out, QTextStream &err)
+{
+    QTemporaryDir fresh;
+    if (!fresh.isValid() || generate(QDir(fresh.path()), err) != 0) {
+        err << "resgen: cannot write the files to compare in a temporary folder\n";
+        return 1;
+    }
+    const QStringList kept = generatedFiles(committed), drawn = generatedFiles(fresh.path());
+    int drifts = 0;
+    for (const QString &file : drawn) {
+        const QString why = kept.contains(file)
+            ? resourceDrift(QDir(committed).filePath(file), fresh.filePath(file), file)
+            : file + QStringLiteral(" is missing");
+        if (!why.isEmpty()) {
+            out << why << '\n';
+            ++drifts;
+        }
+    }
+    for (const QString &file : kept) {
+        if (!drawn.contains(file)) {
+            out << file << " is not written by resgen any more\n";
+            ++drifts;
+        }
+    }
+    if (drifts > 0)
+        out << "regenerate with: cmake --build "
+            << QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/.."))
+            << " --target regenerate_resources\n";
+    return drifts;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout), err(stderr);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes qss/, image/*.png, main.ico and icons/ below DIR, or compares DIR with what it writes."));
+    parser.addHelpOption();
+    const QCommandLineOption checkOption(QStringLiteral("check"),
+        QStringLiteral("Write nothing; list the files of DIR that differ from resgen's output and exit 1 if any."));
+    parser.addOption(checkOption);
+    parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("The resource folder."));
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1) {
+        err << "resgen: give one resource folder (see --help)\n";
+        return 2;
+    }
+    const QString dir = parser.positionalArguments().constFirst();
+    if (parser.isSet(checkOption))
+        return check(dir, out, err) == 0 ? 0 : 1;
+    return generate(QDir(dir), err) == 0 ? 0 : 1;
 }
