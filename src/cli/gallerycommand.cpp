@@ -11,6 +11,7 @@
 #include "zavocreator.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -71,6 +72,9 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
         sheet = *recolored;
     }
     window.showSkin(skin.source.colors, sheet);
+    // The calendar page shows one date, so that a gallery is the same from day to day.
+    for (QCalendarWidget *calendar : window.findChildren<QCalendarWidget *>())
+        calendar->setSelectedDate(CensusWindow::shownDate());
     // A skin's widgets may need more room than the form's size; the window
     // then opens larger, but it never shrinks back for the next skin.
     QCoreApplication::processEvents();
