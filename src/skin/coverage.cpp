@@ -287,15 +287,15 @@ QMdiArea{
 qproperty-background:{mdiBack};
 }
 
+/* Qt draws a styled title's text on white, in the sub-window's own colour */
 QMdiSubWindow{
 background:{panel};
+color:{onWhite};
 }
 
 QMdiSubWindow::title{
-color:{buttonText};
 background:{buttonGradient};
 height:20px;
-padding-left:4px;
 }
 
 QMdiSubWindow::close-button{
@@ -368,6 +368,7 @@ QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
         {"handle", name(k.onPanel)},
         {"mdiBack", name(k.mdiBack)},
         {"high", name(c.high)},
+        {"onWhite", name(k.onWhite)},
         {"onHigh", name(k.onHigh)},
         {"progressText", name(k.progressText)},
         {"buttonGradient", gradient(c.button[0], c.button[1])},

@@ -7,13 +7,15 @@
 
 namespace {
 
-// `colour`, made readable on each of `backgrounds` in turn; two rounds,
-// since a later step can undo a little of an earlier one.
+// `colour`, made readable on each of `backgrounds` in turn, the first one
+// last: where light and dark backgrounds leave no colour readable on all,
+// it holds on the first. Two rounds, since a later step can undo a little
+// of an earlier one.
 QColor readableOnAll(QColor colour, const QVector<QColor> &backgrounds, double ratio)
 {
     for (int round = 0; round < 2; ++round) {
-        for (const QColor &background : backgrounds)
-            colour = readableOn(colour, background, ratio);
+        for (int i = backgrounds.size() - 1; i >= 0; --i)
+            colour = readableOn(colour, backgrounds.at(i), ratio);
     }
     return colour;
 }
@@ -47,6 +49,7 @@ CoverageColours coverageColours(const SkinColours &c)
     k.mdiBack = mixColors(c.panel, c.border, 0.5);
     k.onHigh = contrastRatio(Qt::black, c.high) > contrastRatio(Qt::white, c.high) ? QColor(Qt::black)
                                                                                    : QColor(Qt::white);
+    k.onWhite = readableOn(c.text, Qt::white, 5.0);
     k.progressText = readableOnAll(c.text, {c.panel, c.border, c.button[0], c.button[1]}, 4.5);
     return k;
 }

@@ -22,6 +22,7 @@ struct CoverageColours
     QColor disabledFace;    // disabled indicators' face, plainly unlike the panel
     QColor mdiBack;         // behind the sub-windows of an MDI area
     QColor onHigh;          // selected text on the highlight: black or white
+    QColor onWhite;         // sub-window titles, which Qt draws on white, 4.5:1
     QColor progressText;    // progress-bar text, on the bar and off it, 4.5:1
 };
 

@@ -26,7 +26,7 @@
 #include <QSizeGrip>
 #include <QStatusBar>
 #include <QStyle>
-#include <QStyleOptionGroupBox>
+#include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -467,9 +467,18 @@ void checkContainers(Census &census, CensusWindow &window)
                    QRect(mdi->viewport()->width() - 70, 10, 60, 60));
     for (const char *name : {"subActive", "subInactive"}) {
         auto *sub = child<QMdiSubWindow>(&window, name);
-        const int height = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub);
+        QStyleOptionTitleBar title;
+        title.initFrom(sub);
+        title.text = sub->windowTitle();
+        title.titleBarFlags = sub->windowFlags();
+        title.subControls = QStyle::SC_All;
+        const int height = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &title, sub);
+        title.rect = QRect(0, 0, sub->width(), height);
+        if (sub == window.mdi->activeSubWindow())
+            title.state |= QStyle::State_Active;
         const QString what = QStringLiteral("QMdiSubWindow ") + QString::fromLatin1(name + 3).toLower();
-        census.text(what + QStringLiteral(" title"), sub, QRect(24, 2, sub->width() - 100, height - 4), On::Bar);
+        census.text(what + QStringLiteral(" title"), sub,
+                    sub->style()->subControlRect(QStyle::CC_TitleBar, &title, QStyle::SC_TitleBarLabel, sub), On::Bar);
         census.mark(what + QStringLiteral(" title buttons"), sub, QRect(sub->width() - 70, 2, 66, height - 4), On::Bar);
         census.surface(what, sub->widget());
     }
