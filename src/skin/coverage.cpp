@@ -180,9 +180,9 @@ QRadioButton::indicator:checked:disabled{
 image:url({images}radio_checked_disabled.png);
 }
 
-/* view items: selected and disabled ones readable on every row */
-QAbstractItemView::item:selected{
-color:{selectedText};
+/* view items readable on plain, alternate and selected rows; disabled ones too */
+QAbstractItemView::item,QAbstractItemView::item:selected{
+color:{rowText};
 }
 
 QAbstractItemView::item:disabled{
@@ -222,12 +222,12 @@ QTreeView::branch:open:has-children{
 border-image:url({images}branch_open.png);
 }
 
-QCalendarWidget QToolButton#qt_calendar_prevmonth{
-qproperty-icon:url({images}month_previous.png);
+QToolButton#qt_calendar_prevmonth{
+image:url({images}month_previous.png);
 }
 
-QCalendarWidget QToolButton#qt_calendar_nextmonth{
-qproperty-icon:url({images}month_next.png);
+QToolButton#qt_calendar_nextmonth{
+image:url({images}month_next.png);
 }
 
 .QToolButton::down-arrow{
@@ -364,7 +364,7 @@ QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
         {"menuDisabled", name(k.menuDisabled)},
         {"buttonDisabled", name(k.buttonDisabled)},
         {"buttonText", name(k.buttonText)},
-        {"selectedText", name(k.selectedText)},
+        {"rowText", name(k.rowText)},
         {"handle", name(k.onPanel)},
         {"mdiBack", name(k.mdiBack)},
         {"high", name(c.high)},

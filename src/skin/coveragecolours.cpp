@@ -5,19 +5,54 @@
 
 #include <QVector>
 
+#include <algorithm>
+
 namespace {
 
-// `colour`, made readable on each of `backgrounds` in turn, the first one
-// last: where light and dark backgrounds leave no colour readable on all,
-// it holds on the first. Two rounds, since a later step can undo a little
-// of an earlier one.
-QColor readableOnAll(QColor colour, const QVector<QColor> &backgrounds, double ratio)
+double worstRatio(const QColor &colour, const QVector<QColor> &backgrounds)
 {
-    for (int round = 0; round < 2; ++round) {
-        for (int i = backgrounds.size() - 1; i >= 0; --i)
-            colour = readableOn(colour, backgrounds.at(i), ratio);
+    double worst = 21;
+    for (const QColor &background : backgrounds)
+        worst = std::min(worst, contrastRatio(colour, background));
+    return worst;
+}
+
+// `colour`, moved the least towards black or white that makes it stand
+// `ratio`:1 on every one of `backgrounds`. Where no such colour exists
+// (light and dark backgrounds together), it is made readable on the first.
+QColor readableOnAll(const QColor &colour, const QVector<QColor> &backgrounds, double ratio)
+{
+    if (worstRatio(colour, backgrounds) >= ratio)
+        return colour;
+    QColor best;
+    int bestStep = 65;
+    for (const QColor &pole : {QColor(Qt::black), QColor(Qt::white)}) {
+        for (int step = 1; step < bestStep; ++step) {
+            const QColor moved = mixColors(colour, pole, step / 64.0);
+            if (worstRatio(moved, backgrounds) >= ratio) {
+                best = moved;
+                bestStep = step;
+                break;
+            }
+        }
     }
-    return colour;
+    return best.isValid() ? best : readableOn(colour, backgrounds.constFirst(), ratio);
+}
+
+// Disabled text: between `text` and the first of `backgrounds`, as near
+// halfway as it can be while it stands 3:1 on all of them and stays
+// visibly unlike `text` (1.4:1). Failing that, readable at 3:1.
+QColor disabledText(const QColor &text, const QVector<QColor> &backgrounds)
+{
+    const QColor &panel = backgrounds.constFirst();
+    for (int offset = 0; offset <= 32; ++offset) {
+        for (int sign : {-1, 1}) {
+            const QColor candidate = mixColors(text, panel, (32 + sign * offset) / 64.0);
+            if (worstRatio(candidate, backgrounds) >= 3.2 && contrastRatio(candidate, text) >= 1.4)
+                return candidate;
+        }
+    }
+    return readableOnAll(mixColors(text, panel, 0.5), backgrounds, 3.0);
 }
 
 } // namespace
@@ -36,11 +71,11 @@ CoverageColours coverageColours(const SkinColours &c)
     const QColor buttonMiddle = mixColors(c.button[0], c.button[1], 0.5);
     CoverageColours k;
     k.text = readableOn(c.text, c.panel, 4.5);
-    k.disabled = readableOnAll(mixColors(c.text, c.panel, 0.5), {c.panel, c.hover[1]}, 3.0);
-    k.menuDisabled = readableOn(mixColors(c.menuText, c.menuBack, 0.5), c.menuBack, 3.0);
+    k.disabled = disabledText(k.text, {c.panel, c.hover[1]});
+    k.menuDisabled = disabledText(readableOn(c.menuText, c.menuBack, 4.5), {c.menuBack});
     k.buttonText = readableOnAll(c.buttonText, bars, 4.5);
-    k.buttonDisabled = readableOnAll(mixColors(c.buttonText, buttonMiddle, 0.5), bars, 3.0);
-    k.selectedText = readableOnAll(c.text, rows, 4.5);
+    k.buttonDisabled = disabledText(k.buttonText, QVector<QColor>{buttonMiddle} + bars);
+    k.rowText = readableOnAll(c.text, rows, 4.5);
     k.onBar = readableOnAll(c.buttonText, bars, 3.0);
     k.onMenu = readableOn(c.menuText, c.menuBack, 3.0);
     k.onPanel = readableOnAll(c.border, rows, 3.0);

@@ -14,7 +14,7 @@ struct CoverageColours
     QColor menuDisabled;    // disabled menu items, 3:1 on the menu
     QColor buttonText;      // on both gradients (and the panel under template tabs), 4.5:1
     QColor buttonDisabled;  // disabled text on the normal gradient, 3:1
-    QColor selectedText;    // on selected and hovered view items, 4.5:1
+    QColor rowText;         // view items on plain, alternate and selected rows, 4.5:1
     QColor onBar;           // marks on bars: dock, tab and title buttons, arrows, 3:1
     QColor onMenu;          // submenu arrows, 3:1 on the menu
     QColor onPanel;         // marks on the panel and on input fields: frames, arrows, handles, 3:1
