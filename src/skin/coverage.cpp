@@ -186,7 +186,7 @@ color:{rowText};
 }
 
 QAbstractItemView::item:disabled{
-color:{disabled};
+color:{rowDisabled};
 }
 
 /* arrows of combo boxes and spin boxes, slider and scroll-bar handles */
@@ -365,6 +365,7 @@ QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
         {"buttonDisabled", name(k.buttonDisabled)},
         {"buttonText", name(k.buttonText)},
         {"rowText", name(k.rowText)},
+        {"rowDisabled", name(k.rowDisabled)},
         {"handle", name(k.onPanel)},
         {"mdiBack", name(k.mdiBack)},
         {"high", name(c.high)},

@@ -6,11 +6,14 @@
 #include <QColor>
 
 // The colours the coverage layer draws in, worked out once from a skin's
-// colours: its rules use them and its images are drawn in them.
+// colours: its rules use them and its images are drawn in them. Each reads
+// a little above its ratio (4.7:1 for text, 3.3:1 for marks) where the
+// backgrounds allow, so that antialiased edges still reach 4.5 and 3.
 struct CoverageColours
 {
     QColor text;            // on the panel, 4.5:1
-    QColor disabled;        // disabled text on the panel and on rows and bars, 3:1
+    QColor disabled;        // disabled text on the panel, 3:1, unlike the text
+    QColor rowDisabled;     // disabled view items, on every row
     QColor menuDisabled;    // disabled menu items, 3:1 on the menu
     QColor buttonText;      // on both gradients (and the panel under template tabs), 4.5:1
     QColor buttonDisabled;  // disabled text on the normal gradient, 3:1

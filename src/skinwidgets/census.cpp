@@ -144,27 +144,16 @@ public:
         return f;
     }
 
-    // The best the skin's own colours could do on `on`.
-    double ownRatio(On on, bool text) const
+    // Whether the skin's own colours fail where `f` was found: its text
+    // colour for `on` (or, for a mark, the best of its text, border and
+    // highlight) on the background found.
+    bool skinFails(On on, const Found &f, double need, bool text) const
     {
-        auto worst = [](const QColor &fg, std::initializer_list<QColor> backs) {
-            double ratio = 21;
-            for (const QColor &b : backs)
-                ratio = std::min(ratio, contrastRatio(fg, b));
-            return ratio;
-        };
-        switch (on) {
-        case On::Bar:
-            return worst(c.buttonText, {c.button[0], c.button[1]});
-        case On::Menu:
-            return contrastRatio(c.menuText, c.menuBack);
-        case On::Panel:
-            break;
-        }
+        const QColor ink = on == On::Bar ? c.buttonText : on == On::Menu ? c.menuText : c.text;
         if (text)
-            return contrastRatio(c.text, c.panel);
-        return std::max({contrastRatio(c.text, c.panel), contrastRatio(c.border, c.panel),
-                         contrastRatio(c.high, c.panel)});
+            return contrastRatio(ink, f.back) < need;
+        return std::max({contrastRatio(ink, f.back), contrastRatio(c.border, f.back), contrastRatio(c.high, f.back)})
+               < need;
     }
 
     void add(const QString &widget, const QString &check, const QString &figures, bool passed, bool limited = false)
@@ -177,7 +166,7 @@ public:
         const Found f = find(inShot(w, r), kTextPixel);
         add(widget, QStringLiteral("text"),
             QStringLiteral("%1, %2 on %3").arg(ratioText(f.ratio), colourText(f.ink), colourText(f.back)),
-            f.ratio >= kTextRatio, ownRatio(on, true) < kTextRatio);
+            f.ratio >= kTextRatio, skinFails(on, f, kTextRatio, true));
         return f.ink;
     }
 
@@ -193,7 +182,7 @@ public:
             figures += QStringLiteral("; %1 from enabled %2").arg(ratioText(apart), colourText(enabled));
             passed = passed && apart >= kDisabledDistinct;
         }
-        add(widget, QLatin1String(check), figures, passed, ownRatio(on, true) < kTextRatio);
+        add(widget, QLatin1String(check), figures, passed, skinFails(on, f, kTextRatio, true));
     }
 
     // With `around`, what lies behind the mark is what surrounds `r`, as for
@@ -206,7 +195,7 @@ public:
         add(widget, QStringLiteral("mark"),
             QStringLiteral("%1 in %2 pixels, %3 on %4")
                 .arg(ratioText(f.ratio)).arg(kMarkPixels).arg(colourText(f.ink), colourText(f.back)),
-            f.ratio >= kMarkRatio, ownRatio(on, false) < kMarkRatio);
+            f.ratio >= kMarkRatio, skinFails(on, f, kMarkRatio, false));
     }
 
     // The images of `rects` (all of one size; the smallest is used) each

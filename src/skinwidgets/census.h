@@ -34,8 +34,9 @@ struct CensusCheck
 // - under a skin with a dark panel no toolkit-default surface shows
 //   (Fusion's window grey, the MDI area's grey, a white view base);
 // - group-box titles lie clear of their first child.
-// A failed text or mark check whose colour pair the skin's own colours
-// cannot meet (its text on its panel under 4.5:1, say) is `limited`.
+// A failed text or mark check is `limited` when the skin's own colours
+// cannot meet it: its text colour on the background found stands under
+// 4.5:1 (for a mark: its text, border and highlight all under 3:1).
 // Figures allow for the small differences of antialiasing between CPUs:
 // a text colour is that of the third-strongest pixel, a mark needs four.
 // Each rendering it judges goes to `shots`, if given, under a name such as
