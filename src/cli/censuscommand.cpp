@@ -89,13 +89,13 @@ int runCensus(const QStringList &arguments)
             if (!image.save(path, "PNG"))
                 error = QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path));
         };
-        const QVector<CensusCheck> found = takeCensus(window, *colours, shots.isEmpty() ? CensusShots() : save);
+        const QVector<CensusCheck> found = takeCensus(window, *colours, !paletteOff, shots.isEmpty() ? CensusShots() : save);
         if (!error.isEmpty())
             return fail(error);
         for (const CensusCheck &check : found) {
             out << skin.source.name << ": " << censusLine(check) << '\n';
             ++checks;
-            failed += !check.passed && !check.limited;
+            failed += !check.passed && !check.limited && !check.outside;
             limited += check.limited;
         }
     }

@@ -29,8 +29,16 @@ color:{text};
 }
 
 /* text on buttons, headers and tabs: readable on every stop of their gradients */
-.QPushButton,.QToolButton,QHeaderView::section,QTabBar::tab{
+.QPushButton,.QToolButton{
 color:{buttonText};
+}
+
+QHeaderView::section,QTabBar::tab{
+color:{tabText};
+}
+
+QTabBar::tab:selected,QTabBar::tab:hover{
+color:{selectedTabText};
 }
 
 QMainWindow::separator{
@@ -279,7 +287,7 @@ qproperty-icon:url({images}toolbar_more.png);
 
 /* disabled tabs */
 QTabBar::tab:disabled{
-color:{buttonDisabled};
+color:{tabDisabled};
 }
 
 /* MDI areas and their sub-windows */
@@ -364,6 +372,9 @@ QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
         {"menuDisabled", name(k.menuDisabled)},
         {"buttonDisabled", name(k.buttonDisabled)},
         {"buttonText", name(k.buttonText)},
+        {"tabText", name(k.tabText)},
+        {"selectedTabText", name(k.selectedTabText)},
+        {"tabDisabled", name(k.tabDisabled)},
         {"rowText", name(k.rowText)},
         {"rowDisabled", name(k.rowDisabled)},
         {"handle", name(k.onPanel)},

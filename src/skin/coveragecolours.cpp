@@ -45,31 +45,37 @@ QColor readableOnAll(const QColor &colour, const QVector<QColor> &backgrounds, d
 }
 
 // Disabled text: between `text` and the first of `backgrounds`, as near
-// halfway as it can be while it stands 3:1 on all of them and stays
-// visibly unlike `text` (1.4:1). Failing that, readable at 3:1.
+// halfway as it can be while it stands 3:1 on all of them (else on the
+// first) and stays visibly unlike `text` (1.4:1). Failing that, readable
+// at 3:1 on the first.
 QColor disabledText(const QColor &text, const QVector<QColor> &backgrounds)
 {
     const QColor &panel = backgrounds.constFirst();
-    for (int offset = 0; offset <= 32; ++offset) {
-        for (int sign : {-1, 1}) {
-            const QColor candidate = mixColors(text, panel, (32 + sign * offset) / 64.0);
-            if (worstRatio(candidate, backgrounds) >= kMark && contrastRatio(candidate, text) >= 1.4)
-                return candidate;
+    // All backgrounds, else the first alone.
+    for (const QVector<QColor> &on : {backgrounds, QVector<QColor>{panel}}) {
+        for (int offset = 0; offset <= 32; ++offset) {
+            for (int sign : {-1, 1}) {
+                const QColor candidate = mixColors(text, panel, (32 + sign * offset) / 64.0);
+                if (worstRatio(candidate, on) >= kMark && contrastRatio(candidate, text) >= 1.4)
+                    return candidate;
+            }
         }
     }
-    return readableOnAll(mixColors(text, panel, 0.5), backgrounds, kMark);
+    return readableOn(mixColors(text, panel, 0.5), panel, kMark);
 }
 
 } // namespace
 
 CoverageColours coverageColours(const SkinColours &c)
 {
-    // What text on buttons, tool bars, dock titles, headers and tabs lies
-    // on: both gradients and, in the template form, the panel under
-    // selected tabs.
-    QVector<QColor> bars = {c.button[0], c.button[1], c.hover[0], c.hover[1]};
-    if (!c.classic)
-        bars.append(c.panel);
+    // What text on buttons, tool bars and dock titles lies on: both
+    // gradients, the normal one first. Headers and tabs lie on the dark
+    // gradient; a selected tab on the panel (template form) or on the
+    // normal gradient (classic form).
+    const QVector<QColor> bars = {c.button[0], c.button[1], c.hover[0], c.hover[1]};
+    const QVector<QColor> tabs = {c.hover[0], c.hover[1]};
+    const QVector<QColor> selectedTabs = c.classic ? QVector<QColor>{c.button[0], c.button[1]}
+                                                   : QVector<QColor>{c.panel};
     // Rows of views lie on the panel, the gradients (alternate rows,
     // selections) and the panel.
     const QVector<QColor> rows = {c.panel, c.button[0], c.button[1], c.hover[0], c.hover[1]};
@@ -83,6 +89,10 @@ CoverageColours coverageColours(const SkinColours &c)
     k.buttonText = readableOnAll(c.buttonText, bars, kText);
     k.buttonDisabled = disabledText(k.buttonText, QVector<QColor>{buttonMiddle} + bars);
     k.onBar = readableOnAll(c.buttonText, bars, kMark);
+    k.tabText = readableOnAll(c.buttonText, tabs, kText);
+    k.selectedTabText = readableOnAll(c.buttonText, selectedTabs, kText);
+    k.tabDisabled = disabledText(k.tabText, tabs);
+    k.onTab = readableOnAll(c.buttonText, tabs + selectedTabs, kMark);
     k.onMenu = readableOn(c.menuText, c.menuBack, kMark);
     k.onPanel = readableOnAll(c.border, rows, kMark);
     k.tick = readableOn(c.text, c.panel, kText);

@@ -15,7 +15,11 @@ struct CoverageColours
     QColor disabled;        // disabled text on the panel, 3:1, unlike the text
     QColor rowDisabled;     // disabled view items, on every row
     QColor menuDisabled;    // disabled menu items, 3:1 on the menu
-    QColor buttonText;      // on both gradients (and the panel under template tabs), 4.5:1
+    QColor buttonText;      // on both gradients: buttons, tool bars, dock titles, 4.5:1
+    QColor tabText;         // headers and tabs, on the dark gradient
+    QColor selectedTabText; // selected and hovered tabs
+    QColor tabDisabled;     // disabled tabs
+    QColor onTab;           // tab close buttons and sort arrows, 3:1
     QColor buttonDisabled;  // disabled text on the normal gradient, 3:1
     QColor rowText;         // view items on plain, alternate and selected rows, 4.5:1
     QColor onBar;           // marks on bars: dock, tab and title buttons, arrows, 3:1

@@ -251,6 +251,7 @@ public:
     const SkinColours &c;
     QVector<CensusCheck> *out;
     const CensusShots &shots;
+    bool withPalette = true;
 };
 
 template<typename W = QWidget>
@@ -409,6 +410,9 @@ void checkText(Census &census, CensusWindow &window)
     census.text(QStringLiteral("QLabel link"), link,
                 QRect(contents.left() + metrics.horizontalAdvance(QStringLiteral("A label with ")), contents.top(),
                       metrics.horizontalAdvance(QStringLiteral("a link")), contents.height()));
+    // Links take the palette's link colour, which no style sheet sets.
+    CensusCheck &linkCheck = census.out->last();
+    linkCheck.outside = !census.withPalette && !linkCheck.passed && !linkCheck.limited;
     census.disabledText(QStringLiteral("QLabel disabled"), child(&window, "labelDisabled"), QRect(), enabled);
 
     auto *browser = child<QTextBrowser>(&window, "textBrowser");
@@ -621,10 +625,12 @@ void checkDialogs(Census &census, CensusWindow &window)
 
 } // namespace
 
-QVector<CensusCheck> takeCensus(CensusWindow &window, const SkinColours &colours, const CensusShots &shots)
+QVector<CensusCheck> takeCensus(CensusWindow &window, const SkinColours &colours, bool withPalette,
+                                const CensusShots &shots)
 {
     QVector<CensusCheck> checks;
     Census census(colours, &checks, shots);
+    census.withPalette = withPalette;
     window.show();
     void (*const pages[])(Census &, CensusWindow &) = {checkButtons, checkInputs, checkText, checkContainers,
                                                          checkViews};
@@ -648,8 +654,10 @@ QString censusLine(const CensusCheck &check)
 {
     return QStringLiteral("%1: %2: %3: %4")
         .arg(check.widget, check.check, check.figures,
-             check.passed ? QStringLiteral("ok")
-                          : check.limited ? QStringLiteral("limited by the skin's colours") : QStringLiteral("FAILED"));
+             check.passed    ? QStringLiteral("ok")
+             : check.limited ? QStringLiteral("limited by the skin's colours")
+             : check.outside ? QStringLiteral("beyond a style sheet (the program's palette sets it)")
+                             : QStringLiteral("FAILED"));
 }
 
 QString censusSummary(int checks, int failed, int limited)

@@ -20,6 +20,7 @@ struct CensusCheck
     QString figures;  // what was measured, e.g. "5.1:1, #FFFFFF on #444444"
     bool passed = true;
     bool limited = false;  // failed, but the skin's own colours cannot meet it
+    bool outside = false;  // failed where only the program's palette reaches
 };
 
 // Renders `window`, skinned as the application is now, page by page, with
@@ -41,11 +42,15 @@ struct CensusCheck
 // a text colour is that of the third-strongest pixel, a mark needs four.
 // Each rendering it judges goes to `shots`, if given, under a name such as
 // "buttons", "menu" or "file".
+// Without `withPalette` (the program keeps its own palette, as under
+// -stylesheet), link colours are `outside` a failure's count: a style sheet
+// cannot set them.
 using CensusShots = std::function<void(const QString &name, const QImage &image)>;
-QVector<CensusCheck> takeCensus(CensusWindow &window, const SkinColours &colours, const CensusShots &shots = {});
+QVector<CensusCheck> takeCensus(CensusWindow &window, const SkinColours &colours, bool withPalette = true,
+                                const CensusShots &shots = {});
 
 // "QPushButton default: text: 5.1:1, #FFFFFF on #444444: ok" ("FAILED",
-// "limited by the skin's colours").
+// "limited by the skin's colours", "beyond a style sheet").
 QString censusLine(const CensusCheck &check);
 
 // "census: N checks, M failed, K limited by the skin's colours".
