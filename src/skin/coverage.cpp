@@ -336,10 +336,12 @@ padding:0px 3px;
 }
 )";
 
-// Template-form skins draw disabled push buttons on their gradient.
+// Template-form skins draw disabled push buttons on their gradient (some
+// variants on the panel: the block keeps them on the gradient).
 const char *const kTemplateBlock = R"(
 .QPushButton:disabled{
 color:{buttonDisabled};
+background:{buttonGradient};
 }
 )";
 

@@ -92,7 +92,7 @@ CoverageColours coverageColours(const SkinColours &c)
     k.tabText = readableOnAll(c.buttonText, tabs, kText);
     k.selectedTabText = readableOnAll(c.buttonText, selectedTabs, kText);
     k.tabDisabled = disabledText(k.tabText, tabs);
-    k.onTab = readableOnAll(c.buttonText, tabs + selectedTabs, kMark);
+    k.onTab = readableOnAll(c.buttonText, tabs, kMark);
     k.onMenu = readableOn(c.menuText, c.menuBack, kMark);
     k.onPanel = readableOnAll(c.border, rows, kMark);
     k.tick = readableOn(c.text, c.panel, kText);

@@ -491,7 +491,8 @@ void checkViews(Census &census, CensusWindow &window)
         QWidget *port = view->viewport();
         const QString type = QLatin1String(view->metaObject()->className());
         const auto item = [view](const char *text) { return view->visualRect(indexOf(view, text)); };
-        const auto textPart = [](const QRect &r) { return r.adjusted(24, 1, 0, -1); };
+        // Clear of the indicator and of a focus frame around a neighbouring row.
+        const auto textPart = [](const QRect &r) { return r.adjusted(24, 3, 0, -3); };
         const auto indicator = [](const QRect &r) { return QRect(r.left() + 1, r.top(), 20, r.height()); };
         QColor enabled;
         for (const char *row : {"Alarms", "Schedules", "Users"})
