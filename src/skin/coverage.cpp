@@ -252,8 +252,9 @@ QProgressBar{
 color:{progressText};
 }
 
-/* scroll areas and column views keep the panel even without the palette */
-QScrollArea,QScrollArea > #qt_scrollarea_viewport,QScrollArea > #qt_scrollarea_viewport > QWidget,QColumnView{
+/* scroll areas (with contents named as Designer names them) and column
+   views keep the panel even without the palette */
+QScrollArea,#qt_scrollarea_viewport,#scrollAreaWidgetContents,QColumnView{
 background:{panel};
 color:{text};
 }

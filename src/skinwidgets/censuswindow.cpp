@@ -336,11 +336,14 @@ QWidget *containersPage(QTabWidget *pages, QMdiArea **mdi)
     splitter->addWidget(new QLabel(QStringLiteral("Right pane")));
     page.cell("Tool box and splitter", {toolBox, splitter});
 
+    // Its contents as Designer makes them: a widget of that name with a layout.
     auto *scroll = named(new QScrollArea, "scrollArea");
+    auto *contents = named(new QWidget, "scrollAreaWidgetContents");
     auto *scrolled = label("scrolledLabel", QStringLiteral("Content of a scroll area, wider and taller than it"));
-    scrolled->setMinimumSize(360, 200);
     scrolled->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    scroll->setWidget(scrolled);
+    (new QVBoxLayout(contents))->addWidget(scrolled);
+    contents->setMinimumSize(380, 220);
+    scroll->setWidget(contents);
     auto *stack = named(new QStackedWidget, "stack");
     stack->addWidget(label("stackLabel", QStringLiteral("A stacked page")));
     page.cell("Scroll area and stack", {scroll, stack});
