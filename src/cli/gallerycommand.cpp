@@ -4,6 +4,7 @@
 
 #include "colorroles.h"
 #include "coverage.h"
+#include "census.h"
 #include "censuswindow.h"
 #include "skinbundle.h"
 #include "skinpalette.h"
@@ -83,7 +84,7 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
     QString note = skin.note;
     if (!imageFolder.isEmpty())
         note += QLatin1String(note.isEmpty() ? "" : "; ") + QStringLiteral("indicators drawn in its colours");
-    *section = {skin.source.name, note, skin.colors, {}, {}};
+    *section = {skin.source.name, note, skin.colors, {}, {}, {}, {}};
     for (int page = 0; page <= pageCount; ++page) {
         // The editor panel is shown with the skin's text, as Save shows it;
         // each page with the text view empty, as the menu leaves it.
@@ -137,6 +138,15 @@ bool renderSample(CensusWindow &sample, const ReportedSkin &skin, const QString 
         section->images << name;
         section->captions << QLatin1String(page.caption);
     }
+    // The window with the complete sheet is the census's subject too.
+    int failed = 0, limited = 0;
+    const QVector<CensusCheck> checks = takeCensus(sample, *colours);
+    for (const CensusCheck &check : checks) {
+        section->census.append({check.widget, check.check, check.figures, censusVerdict(check)});
+        failed += !check.passed && !check.limited && !check.outside;
+        limited += check.limited;
+    }
+    section->censusSummary = censusSummary(checks.size(), failed, limited);
     return true;
 }
 

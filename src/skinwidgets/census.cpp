@@ -651,14 +651,17 @@ QVector<CensusCheck> takeCensus(CensusWindow &window, const SkinColours &colours
     return checks;
 }
 
+QString censusVerdict(const CensusCheck &check)
+{
+    return check.passed    ? QStringLiteral("ok")
+           : check.limited ? QStringLiteral("limited by the skin's colours")
+           : check.outside ? QStringLiteral("beyond a style sheet (the program's palette sets it)")
+                           : QStringLiteral("FAILED");
+}
+
 QString censusLine(const CensusCheck &check)
 {
-    return QStringLiteral("%1: %2: %3: %4")
-        .arg(check.widget, check.check, check.figures,
-             check.passed    ? QStringLiteral("ok")
-             : check.limited ? QStringLiteral("limited by the skin's colours")
-             : check.outside ? QStringLiteral("beyond a style sheet (the program's palette sets it)")
-                             : QStringLiteral("FAILED"));
+    return QStringLiteral("%1: %2: %3: %4").arg(check.widget, check.check, check.figures, censusVerdict(check));
 }
 
 QString censusSummary(int checks, int failed, int limited)

@@ -53,6 +53,10 @@ QVector<CensusCheck> takeCensus(CensusWindow &window, const SkinColours &colours
 // "limited by the skin's colours", "beyond a style sheet").
 QString censusLine(const CensusCheck &check);
 
+// "ok", "FAILED", "limited by the skin's colours" or "beyond a style sheet
+// (...)": the verdict at the end of censusLine().
+QString censusVerdict(const CensusCheck &check);
+
 // "census: N checks, M failed, K limited by the skin's colours".
 QString censusSummary(int checks, int failed, int limited);
 
