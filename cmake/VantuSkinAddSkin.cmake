@@ -13,7 +13,12 @@
 # COLORS   eight colours, "#" and six hexadecimal digits each, in role order
 # FROM     a saved skin file whose eight recorded colours are used
 # NAME     the bundle's name and resource prefix; by default the SKIN style
-#          name, the FROM file's base name, or "skin" for COLORS
+#          name, the FROM file's base name, or "skin" for COLORS. A name is a
+#          letter, digit or "_" followed by letters, digits, "_", "-" and
+#          "." (as vantuskin-cli export --name takes it); each skin of a
+#          target needs its own
+#
+# Every argument is checked when the project is configured.
 # RECOLOR  indicator images drawn in the skin's own colours
 # COMPLETE ON (the default) appends the coverage layer: rules and images for
 #          what real programs show and a skin alone leaves out (disabled
@@ -23,13 +28,26 @@
 # Compiled into an executable or a shared library, the resource registers
 # itself. In a static library, call Q_INIT_RESOURCE(<name>) once from the
 # program that links it.
+# The built-in skins' names, written by tools/resgen: beside this file once
+# installed, in resources/ of the source tree.
+if(EXISTS "${CMAKE_CURRENT_LIST_DIR}/skin-names.list")
+    set_property(GLOBAL PROPERTY VANTUSKIN_SKIN_NAMES_FILE "${CMAKE_CURRENT_LIST_DIR}/skin-names.list")
+else()
+    set_property(GLOBAL PROPERTY VANTUSKIN_SKIN_NAMES_FILE "${CMAKE_CURRENT_LIST_DIR}/../resources/skin-names.list")
+endif()
+
 function(vantuskin_add_skin)
     cmake_parse_arguments(PARSE_ARGV 0 arg "RECOLOR" "TARGET;SKIN;FROM;NAME;COMPLETE" "COLORS")
+    set(rule "a letter, digit or \"_\" followed by letters, digits, \"_\", \"-\" and \".\"")
+    set(hashes "quote each colour, \"#1E1E1E\": an unquoted # starts a comment")
     if(arg_UNPARSED_ARGUMENTS)
         message(FATAL_ERROR "vantuskin_add_skin: unknown arguments: ${arg_UNPARSED_ARGUMENTS}")
     endif()
     if(NOT arg_TARGET OR NOT TARGET "${arg_TARGET}")
         message(FATAL_ERROR "vantuskin_add_skin: TARGET must name an existing target (got \"${arg_TARGET}\")")
+    endif()
+    if("COLORS" IN_LIST arg_KEYWORDS_MISSING_VALUES)
+        message(FATAL_ERROR "vantuskin_add_skin: COLORS has no colours; ${hashes}")
     endif()
     set(sources 0)
     foreach(kind SKIN COLORS FROM)
@@ -40,21 +58,48 @@ function(vantuskin_add_skin)
     if(NOT sources EQUAL 1)
         message(FATAL_ERROR "vantuskin_add_skin: give exactly one of SKIN, COLORS and FROM")
     endif()
+    if(DEFINED arg_COMPLETE AND NOT arg_COMPLETE MATCHES "^(ON|OFF)$")
+        message(FATAL_ERROR "vantuskin_add_skin: COMPLETE is ON or OFF, not \"${arg_COMPLETE}\"")
+    endif()
 
     set(depends VantuSkin::vantuskin-cli)
     if(DEFINED arg_SKIN)
+        get_property(names_file GLOBAL PROPERTY VANTUSKIN_SKIN_NAMES_FILE)
+        file(STRINGS "${names_file}" lines ENCODING UTF-8)
+        set(styles)
+        set(known)
+        foreach(line IN LISTS lines)
+            string(REPLACE "\t" ";" fields "${line}")
+            list(GET fields 0 style)
+            list(APPEND styles "${style}")
+            list(APPEND known ${fields})
+        endforeach()
+        if(NOT arg_SKIN IN_LIST known)
+            list(JOIN styles ", " styles)
+            message(FATAL_ERROR "vantuskin_add_skin: SKIN \"${arg_SKIN}\" is not a built-in skin; "
+                "the built-in skins are: ${styles}")
+        endif()
         set(source_options --skin "${arg_SKIN}")
         set(name "${arg_SKIN}")
     elseif(DEFINED arg_COLORS)
         list(LENGTH arg_COLORS count)
+        foreach(color IN LISTS arg_COLORS)
+            if(NOT color MATCHES "^#[0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f][0-9A-Fa-f]$")
+                message(FATAL_ERROR "vantuskin_add_skin: COLORS: \"${color}\" is not \"#\" followed by six "
+                    "hexadecimal digits; ${hashes}")
+            endif()
+        endforeach()
         if(NOT count EQUAL 8)
-            message(FATAL_ERROR "vantuskin_add_skin: COLORS needs eight colours, got ${count}")
+            message(FATAL_ERROR "vantuskin_add_skin: COLORS needs eight colours, got ${count}; ${hashes}")
         endif()
         string(REPLACE ";" "," colors "${arg_COLORS}")
         set(source_options --colors "${colors}")
         set(name skin)
     else()
         get_filename_component(from "${arg_FROM}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+        if(NOT EXISTS "${from}" OR IS_DIRECTORY "${from}")
+            message(FATAL_ERROR "vantuskin_add_skin: FROM \"${arg_FROM}\": there is no file ${from}")
+        endif()
         set(source_options --from "${from}")
         list(APPEND depends "${from}")
         get_filename_component(name "${from}" NAME_WE)
@@ -62,16 +107,22 @@ function(vantuskin_add_skin)
     if(DEFINED arg_NAME)
         set(name "${arg_NAME}")
     endif()
-    if(NOT name MATCHES "^[A-Za-z_][A-Za-z0-9_]*$")
-        message(FATAL_ERROR "vantuskin_add_skin: \"${name}\" cannot name a bundle; "
-            "give NAME with letters, digits and underscores")
+    if(NOT name MATCHES "^[A-Za-z0-9_][A-Za-z0-9_.-]*$")
+        message(FATAL_ERROR "vantuskin_add_skin: \"${name}\" cannot name a bundle; a name is ${rule} "
+            "(give one with NAME)")
     endif()
+    get_property(used TARGET ${arg_TARGET} PROPERTY VANTUSKIN_SKIN_NAMES)
+    if(name IN_LIST used)
+        message(FATAL_ERROR "vantuskin_add_skin: NAME \"${name}\" is already used on ${arg_TARGET}; "
+            "give each skin of a target its own NAME")
+    endif()
+    set_property(TARGET ${arg_TARGET} APPEND PROPERTY VANTUSKIN_SKIN_NAMES "${name}")
 
     set(export_options)
     if(arg_RECOLOR)
         list(APPEND export_options --recolor)
     endif()
-    if(NOT DEFINED arg_COMPLETE OR arg_COMPLETE)
+    if(NOT arg_COMPLETE STREQUAL "OFF")
         list(APPEND export_options --complete)
     endif()
     # Further options of the export (one keyword of this function each) are

@@ -1,11 +1,14 @@
 // vantuskin-cli as a user runs it: one row per command line, each in a fresh
 // folder with the same input files, checking the exit code, the one error
 // line, standard output and the files left behind.
+#include "builtinskins.h"
 #include "colorroles.h"
 #include "coverage.h"
 #include "skincatalogue.h"
+#include "skinbundle.h"
 #include "skinfile.h"
 
+#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,30 +24,49 @@ bool writeText(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// Every file and folder below `dir` with its bytes.
+QMap<QString, QByteArray> tree(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        files.insert(it.filePath(), file.open(QIODevice::ReadOnly) ? file.readAll() : "<folder>");
+    }
+    return files;
+}
+
 // The input files every row finds in its folder ({dir}); saved.css is what
-// Save writes for kColors, builtin/ holds the 24 built-in sheets.
+// Save writes for kColors, builtin/ holds the built-in sheets.
 bool makeInputs(const QString &dir)
 {
     const QString sheet = composeSkin(readResourceText(":/qss/template.css"), QString(kColors).split(',')).sheet;
     bool ok = writeText(dir + "/saved.css", skinFileBytes(sheet)) && writeText(dir + "/afile", "no folder")
               && writeText(dir + "/notrailer.css", "QWidget{color:#000000;}\r\n")
               && writeText(dir + "/out/marker.txt", "an earlier bundle")
+              && writeText(dir + "/out/.vantuskin-output", "Written by vantuskin-cli export.\n")
+              && writeText(dir + "/proj/main.cpp", "int main() {}\n") && writeText(dir + "/proj/src/a.cpp", "")
+              && writeText(dir + "/notes/todo.txt", "mine") && writeText(dir + "/home/.profile", "")
+              && QDir(dir).mkdir("empty")
               && writeText(dir + "/failing-rcc", "#!/bin/sh\necho rcc broke >&2\nexit 1\n")
               && QFile::setPermissions(dir + "/failing-rcc", QFile::ReadOwner | QFile::ExeOwner)
               && writeText(dir + "/completed.css", skinFileBytes(appendCoverage(sheet, coverageBlock(
                                                        *skinColours(QString(kColors).split(',')), ":/s/"))))
+              && writeText(dir + "/binary", QByteArray("\x7f" "ELF\0\x01\xff\xfe", 8))
               && writeText(dir + "/nope.css", "QCheckBox{image:url(:/qss/common/nope.png);}")
               && writeText(dir + "/p/p.css", "A{image:url(:/p/images/a.png)} B{image:url(:/p/icons/b.png)}")
               && writeText(dir + "/p/images/a.png", "") && writeText(dir + "/p/icons/b.png", "")
               && writeText(dir + "/p/p.qrc", "<RCC><qresource prefix='/p'><file>images/a.png</file></qresource>"
                                              "</RCC>");
-    for (const QString &style : finishedSkinStyles())
-        ok = ok && writeText(dir + "/builtin/" + style + ".css",
-                             readResourceText(":/qss/" + style + ".css").toLatin1());
+    for (const BuiltInSkin &skin : builtInSkins())
+        ok = ok && writeText(dir + "/builtin/" + skin.styleName + ".css", builtInSkinSheet(skin).toLatin1());
     return ok;
 }
 
-// arguments and rcc ($VANTUSKIN_RCC) with {dir} for the row's folder; output
+// Rows run in {dir}/proj with $HOME {dir}/home; a row that fails leaves
+// every file below {dir} as it was. Arguments and rcc ($VANTUSKIN_RCC) with
+// {dir} for the row's folder; output
 // "@file" for that input file's bytes; files that exist afterwards, "path|text"
 // holding the text, "!" for the opposite.
 struct Case { const char *name, *arguments, *rcc; int exitCode; const char *error, *output, *files; };
@@ -57,8 +79,22 @@ const Case kCases[] = {
     {"missing trailer", "export --from {dir}/notrailer.css -o {dir}/b", "", 1, "notrailer.css has no colour trailer",
      "", "!b"},
     {"unwritable output", "export --skin black -o {dir}/afile/b", "", 1, "cannot create the folder", "", "afile"},
-    {"existing folder without --force", "export --skin psblack -o {dir}/out", "", 1, "out already exists; give --force",
-     "", "out/marker.txt !out/psblack.css"},
+    {"earlier bundle without --force", "export --skin psblack -o {dir}/out", "", 1,
+     "out: it already exists; give --force", "", ""},
+    {"the current folder", "export --skin psblack -o . --force", "", 1, "to .: it is or holds the current folder", "",
+     ""},
+    {"an empty name", "export --skin psblack -o  --force", "", 1, "to \"\": it is or holds the current folder", "", ""},
+    {"a folder above", "export --skin psblack -o ../.. --force", "", 1, "it is or holds the current folder", "", ""},
+    {"a folder of one's own", "export --skin psblack -o {dir}/notes --force", "", 1, "notes: the folder holds files "
+     "this program did not write", "", ""},
+    {"a plain file", "export --skin psblack -o {dir}/afile --force", "", 1, "afile: it is a file, not a folder", "", ""},
+    {"the root", "export --skin psblack -o / --force", "", 1, "to /: it is the root folder", "", ""},
+    {"the home folder", "export --skin psblack -o {dir}/home --force", "", 1, "it is or holds the home folder", "",
+     ""},
+    {"gallery: a folder of one's own", "gallery --skin psblack -o {dir}/notes", "", 1, "did not write", "", ""},
+    {"text equal to its panel: a warning", "export --skin blackwhite -o {dir}/b", "", 0,
+     "warning: blackwhite's text colour equals its panel colour", "", "b/blackwhite.css|/*TextColor:#F0F0F0*/"},
+    {"an empty folder", "export --skin psblack -o {dir}/empty --force", "", 0, "", "", "empty/psblack.css"},
     {"--force keeps the old folder on failure", "export --skin psblack -o {dir}/out --force --rcc", "{dir}/failing-rcc",
      1, "rcc broke", "", "out/marker.txt !out/psblack.css"},
     {"--force replaces", "export --skin psblack -o {dir}/out --force", "", 0, "", "",
@@ -75,6 +111,7 @@ const Case kCases[] = {
     {"compose equals Save's bytes", "compose --from {dir}/saved.css", "", 0, "", "@saved.css", ""},
     {"check: missing from the built-in resources", "check {dir}/nope.css", "", 1, "1 of 1 url()s do not resolve",
      ":/qss/common/nope.png\n", ""},
+    {"check: a binary file", "check {dir}/binary", "", 0, "", "{dir}/binary: no url() found\n", ""},
     {"check: qrc omits a folder", "check {dir}/p/p.css --qrc {dir}/p/p.qrc", "", 1, "1 of 2", ":/p/icons/b.png\n", ""},
 };
 
@@ -97,9 +134,12 @@ void CliTest::run_data()
     for (const Case &c : kCases)
         QTest::newRow(c.name) << c;
     static QList<QByteArray> lines;
-    for (const QString &style : finishedSkinStyles()) {
-        lines << ("check {dir}/builtin/" + style + ".css").toUtf8();
-        QTest::newRow(qPrintable("check built-in " + style)) << Case{"", lines.last().constData(), "", 0, "", "", ""};
+    for (const BuiltInSkin &skin : builtInSkins()) {
+        const QString file = "{dir}/builtin/" + skin.styleName + ".css";
+        lines << ("check " + file).toUtf8()
+              << QStringLiteral("%1: %2 url()s found; all resolve\n").arg(file).arg(sheetUrls(builtInSkinSheet(skin)).size()).toUtf8();
+        QTest::newRow(qPrintable("check built-in " + skin.styleName))
+            << Case{"", lines.at(lines.size() - 2).constData(), "", 0, "", lines.last().constData(), ""};
     }
 }
 
@@ -113,16 +153,22 @@ void CliTest::run()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (*c.rcc)
         environment.insert("VANTUSKIN_RCC", QString(c.rcc).replace("{dir}", dir.path()));
+    environment.insert("HOME", dir.filePath("home"));
     cli.setProcessEnvironment(environment);
+    cli.setWorkingDirectory(dir.filePath("proj"));
+    const QMap<QString, QByteArray> before = tree(dir.path());
     cli.start(CLI_PATH, QString(c.arguments).replace("{dir}", dir.path()).split(' '));
     QVERIFY(cli.waitForFinished(60000));
     const QString errors = QString::fromUtf8(cli.readAllStandardError());
     QCOMPARE(cli.exitCode(), c.exitCode);
     QFile input(dir.filePath(QString(c.output).mid(1)));
-    QCOMPARE(cli.readAllStandardOutput(), *c.output == '@' && input.open(QIODevice::ReadOnly) ? input.readAll()
-                                                                                              : QByteArray(c.output));
-    QVERIFY2(c.exitCode == 0 ? errors.isEmpty() : errors.count('\n') == 1 && errors.contains(c.error),
+    QCOMPARE(cli.readAllStandardOutput(), *c.output == '@' && input.open(QIODevice::ReadOnly)
+                                              ? input.readAll()
+                                              : QString(c.output).replace("{dir}", dir.path()).toUtf8());
+    QVERIFY2(*c.error ? errors.count('\n') == 1 && errors.contains(c.error) : errors.isEmpty(),
              qPrintable(errors));
+    if (c.exitCode != 0)
+        QVERIFY(tree(dir.path()) == before);
 
     for (QString file : QString(c.files).split(' ', Qt::SkipEmptyParts)) {
         const bool expected = !file.startsWith('!');

@@ -39,6 +39,7 @@ private slots:
     void publishedRatios();
     void commands_data();
     void commands();
+    void oneCatalogue();
     void galleryOfOneSkin();
     void oneRestyleShowsWhatTheMenuShows();
 };
@@ -77,7 +78,8 @@ void GalleryTest::commands_data()
     QTest::newRow("failing skin, no --strict") << QStringList {"audit", "--colors", whiteOnWhite} << 0 << "1.04:1  needs 4.5:1  FAIL";
     QTest::newRow("4.4995 is not shown as 4.50") << QStringList {"audit", "--colors", "#386487,#EAF7FF,#C0DCF2,"
         "#DEF0FE,#C0DEF6,#F2F9FF,#DAEFFF,#00BB9E"} << 0 << "#C0DEF6   4.49:1  needs 4.5:1  FAIL";
-    QTest::newRow("--all, classic-form file") << QStringList {"audit", "--all"} << 0 << "white: 4 of 9 pairs fail (classic-form";
+    QTest::newRow("classic skin: the button text on the buttons") << QStringList {"audit", "--skin", "black"} << 0
+        << "ButtonText       #F0F0F0 on NormalColorStart #4D4D4D   7.42:1  needs 4.5:1  pass";
     QTest::newRow("no skin") << QStringList {"audit"} << 1 << "--all or one of --skin";
     QTest::newRow("--all and --skin") << QStringList {"audit", "--all", "--skin", "psblack"} << 1 << "leave out --skin";
     QTest::newRow("gallery without folder") << QStringList {"gallery", "--skin", "psblack"} << 1 << "with -o";
@@ -91,6 +93,29 @@ void GalleryTest::commands()
     QString written;
     QCOMPARE(runCli(arguments, &written), exitCode);
     QVERIFY2(written.contains(output), qPrintable(written));
+}
+
+// list, the names --skin accepts and audit --all name the same skins.
+void GalleryTest::oneCatalogue()
+{
+    QString listed, unknown, audited;
+    QCOMPARE(runCli({"list"}, &listed), 0);
+    QCOMPARE(runCli({"audit", "--skin", "nosuch"}, &unknown), 1);
+    QCOMPARE(runCli({"audit", "--all"}, &audited), 0);
+    QStringList names, fromAudit;
+    for (const QString &line : listed.split('\n', Qt::SkipEmptyParts)) {
+        names << line.section('\t', 0, 0);
+        QString shown;
+        QVERIFY2(runCli({"audit", "--skin", line.section('\t', 1, 1)}, &shown) == 0 || line.section('\t', 1, 1) == "-",
+                 qPrintable(line));
+    }
+    for (const QString &line : audited.split('\n', Qt::SkipEmptyParts)) {
+        if (!line.startsWith(' '))
+            fromAudit << line.section(':', 0, 0);
+    }
+    QVERIFY(names.contains("blackwhite") && names.contains("lightbrown"));
+    QCOMPARE(unknown.section(": ", 2).trimmed().split(", "), names);
+    QCOMPARE(fromAudit, names);
 }
 
 void GalleryTest::galleryOfOneSkin()

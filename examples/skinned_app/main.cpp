@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,8 +18,15 @@ int main(int argc, char *argv[])
     layout->addWidget(new QCheckBox("Option"));
     auto *flatWhite = new QPushButton("Flat white");
     layout->addWidget(flatWhite);
+    auto *edit = new QPushButton("Edit");
+    auto *menu = new QMenu(edit);
+    menu->addAction("Undo");
+    menu->addAction("Cut")->setEnabled(false);
+    edit->setMenu(menu);
+    layout->addWidget(edit);
 
-    // Switching at run time: a built-in skin from the library.
+    // Switching at run time: a built-in skin from the library, with the
+    // coverage layer (the disabled "Cut" is greyed) as a bundle has it.
     QObject::connect(flatWhite, &QPushButton::clicked,
                      [] { VantuSkin::applySkin(VantuSkin::builtInSkin("flatwhite")); });
 

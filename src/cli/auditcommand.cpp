@@ -4,23 +4,25 @@
 
 #include "colorroles.h"
 #include "contrast.h"
-#include "skincatalogue.h"
 #include "skinreport.h"
 
 #include <QTextStream>
 
 namespace {
 
-ReportedSkin reported(const SkinSource &source, bool builtIn)
+ReportedSkin reported(const SkinSource &source)
 {
-    if (!builtIn)
+    if (!source.builtIn)
         return {source, source.colors, QString()};
-    if (source.builtInSheet.isEmpty())
-        return {source, source.colors, QStringLiteral("no finished file: its catalogue colours, composed from the template")};
-    if (const std::optional<QStringList> own = parseColorTrailer(source.builtInSheet))
-        return {source, *own, QString()};
-    return {source, source.colors,
-            QStringLiteral("classic-form file without colours of its own: its catalogue colours stand in")};
+    QString note;
+    if (source.builtIn->kind == SkinKind::ClassicForm)
+        note = QStringLiteral("classic form: the colours it paints, with its button text");
+    else if (source.builtIn->kind == SkinKind::Composed)
+        note = skinKindText(SkinKind::Composed);
+    const QString warning = unreadableTextWarning(*source.builtIn);
+    if (!warning.isEmpty())
+        note += QStringLiteral("; ") + warning;
+    return {source, source.builtIn->painted, note};
 }
 
 } // namespace
@@ -28,7 +30,7 @@ ReportedSkin reported(const SkinSource &source, bool builtIn)
 void addReportedSkinOptions(QCommandLineParser &parser)
 {
     addSkinSourceOptions(parser);
-    parser.addOption({QStringLiteral("all"), QStringLiteral("All %1 built-in skin files.").arg(finishedSkinStyles().size())});
+    parser.addOption({QStringLiteral("all"), QStringLiteral("All %1 built-in skins, as list shows them.").arg(builtInSkins().size())});
 }
 
 std::optional<QVector<ReportedSkin>> reportedSkins(const QCommandLineParser &parser, QString *error)
@@ -44,18 +46,18 @@ std::optional<QVector<ReportedSkin>> reportedSkins(const QCommandLineParser &par
         const std::optional<SkinSource> source = skinSource(parser, error);
         if (!source)
             return std::nullopt;
-        skins << reported(*source, parser.isSet(QStringLiteral("skin")));
+        skins << reported(*source);
         return skins;
     }
     if (one) {
         *error = QStringLiteral("--all names every built-in skin; leave out --skin, --colors and --from");
         return std::nullopt;
     }
-    for (const QString &style : finishedSkinStyles()) {
+    for (const QString &style : builtInSkinStyles()) {
         const std::optional<SkinSource> source = builtInSkin(style, error);
         if (!source)
             return std::nullopt;
-        skins << reported(*source, true);
+        skins << reported(*source);
     }
     return skins;
 }

@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-// One function per command. Each gets the program name followed by the
+// One function per command. Each gets "vantuskin-cli COMMAND" followed by the
 // arguments after the command's name, parses them itself and returns the
 // process's exit code: 0 on success, 1 on a usage error or bad input.
 int runList(const QStringList &arguments);

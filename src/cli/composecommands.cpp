@@ -3,7 +3,8 @@
 #include "skinsource.h"
 
 #include "colorroles.h"
-#include "skincatalogue.h"
+#include "builtinskins.h"
+#include "contrast.h"
 #include "skinfile.h"
 
 #include <QFile>
@@ -13,7 +14,9 @@ int runList(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Lists the built-in skins: style name, display name and the eight colours, tab-separated."));
+        "Lists every built-in skin, one a line, tab-separated: style name, display name (\"-\" if none), kind\n"
+        "(template form, classic form, or composed from catalogue colours), the eight colours it paints in role\n"
+        "order, the colour of its button text, and a warning where its text cannot be read."));
     if (!parseArguments(parser, arguments))
         return 1;
     if (!parser.positionalArguments().isEmpty())
@@ -21,8 +24,13 @@ int runList(const QStringList &arguments)
 
     QTextStream out(stdout);
     out.setCodec("UTF-8");
-    for (const SkinEntry &skin : skinCatalogue())
-        out << skin.styleName << '\t' << skin.displayName << '\t' << skin.colors.join(QLatin1Char('\t')) << '\n';
+    for (const BuiltInSkin &skin : builtInSkins()) {
+        const QString buttonText = skin.painted.value(ButtonTextColor, skin.painted.value(0));
+        const QString warning = unreadableTextWarning(skin);
+        out << skin.styleName << '\t' << (skin.displayName.isEmpty() ? QStringLiteral("-") : skin.displayName) << '\t'
+            << skinKindText(skin.kind) << '\t' << skin.painted.mid(0, ButtonTextColor).join(QLatin1Char('\t')) << '\t'
+            << buttonText << (warning.isEmpty() ? QString() : QLatin1Char('\t') + warning) << '\n';
+    }
     return 0;
 }
 

@@ -5,7 +5,7 @@
 
 #include "colorroles.h"
 #include "coverage.h"
-#include "skinbundle.h"
+#include "bundlewriter.h"
 #include "skinfile.h"
 
 #include <QFileInfo>
@@ -77,6 +77,8 @@ int runExport(const QStringList &arguments)
     }
     if (!writeSkinBundle(parser.value(QStringLiteral("output")), bundle, options, &error))
         return fail(error);
+    if (skin->builtIn && !unreadableTextWarning(*skin->builtIn).isEmpty())
+        QTextStream(stderr) << "vantuskin-cli: warning: " << unreadableTextWarning(*skin->builtIn) << '\n';
     return 0;
 }
 
@@ -113,6 +115,11 @@ int runCheck(const QStringList &arguments)
     QTextStream out(stdout);
     for (const QString &url : *missing)
         out << url << '\n';
+    const int found = sheetUrls(sheet).size();
+    if (found == 0)
+        out << fileName << ": no url() found\n";
+    else if (missing->isEmpty())
+        out << fileName << ": " << found << (found == 1 ? " url() found; it resolves\n" : " url()s found; all resolve\n");
     out.flush();
     if (missing->isEmpty())
         return 0;

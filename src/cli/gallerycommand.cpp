@@ -4,9 +4,9 @@
 
 #include "colorroles.h"
 #include "coverage.h"
+#include "bundlewriter.h"
 #include "census.h"
 #include "censuswindow.h"
-#include "skinbundle.h"
 #include "skinpalette.h"
 #include "skinreport.h"
 #include "zavocreator.h"
@@ -176,12 +176,11 @@ int runGallery(const QStringList &arguments)
     if (!skins)
         return fail(error);
 
-    const QFileInfo target(QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(QStringLiteral("output")))));
     const QString shown = QDir::toNativeSeparators(parser.value(QStringLiteral("output")));
-    if (target.exists() && !(target.isDir() && (QDir(target.filePath()).isEmpty()
-                                                || QFileInfo::exists(target.filePath() + QStringLiteral("/index.html"))))) {
-        return fail(QStringLiteral("%1 exists and is not a gallery; name a new folder").arg(shown));
-    }
+    // A previous gallery is replaced whole, as with export --force.
+    if (!mayWriteOutputFolder(parser.value(QStringLiteral("output")), true, &error))
+        return fail(error);
+    const QFileInfo target(QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(QStringLiteral("output")))));
     if (!target.absoluteDir().exists())
         return fail(QStringLiteral("the folder %1 does not exist").arg(QDir::toNativeSeparators(target.absolutePath())));
     // The gallery is built in a folder of ordinary permissions inside a
@@ -223,6 +222,8 @@ int runGallery(const QStringList &arguments)
     if (!index.open(QIODevice::WriteOnly) || index.write(html) != html.size() || !index.flush())
         return fail(QStringLiteral("cannot write the index: %1; %2 is left as it was").arg(index.errorString(), shown));
     index.close();
+    if (!writeOutputMarker(built, QStringLiteral("vantuskin-cli gallery"), &error))
+        return fail(QStringLiteral("%1; %2 is left as it was").arg(error, shown));
     if (!moveIntoPlace(built, target.absoluteFilePath(), spare.path(), &error))
         return fail(error);
     return 0;

@@ -37,6 +37,15 @@ QString usage()
     return text + QStringLiteral("\nOptions:\n  -h, --help     Displays this help.\n  -v, --version  Displays version information.\n");
 }
 
+// The toolkit's own notices (the off-screen platform's missing features, an
+// unset XDG_RUNTIME_DIR) are no news to a user of a command; only critical
+// and fatal messages get through, besides the command's own lines.
+void keepToolkitNoiseOut(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        QTextStream(stderr) << message << '\n';
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -47,6 +56,7 @@ int main(int argc, char *argv[])
     if (argc > 1 && (qstrcmp(argv[1], "gallery") == 0 || qstrcmp(argv[1], "census") == 0)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(keepToolkitNoiseOut);
         app = std::make_unique<QApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
@@ -66,7 +76,9 @@ int main(int argc, char *argv[])
     }
     for (const Command &command : commands) {
         if (first == QLatin1String(command.name)) {
+            // The program's name as the command's usage line shows it.
             arguments.removeAt(1);
+            arguments[0] = QStringLiteral("vantuskin-cli ") + QLatin1String(command.name);
             return command.run(arguments);
         }
     }

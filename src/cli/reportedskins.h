@@ -11,17 +11,17 @@
 struct ReportedSkin
 {
     SkinSource source;
-    QStringList colors;   // the colours it is drawn in
+    QStringList colors;   // the colours it paints (see BuiltInSkin::painted)
     QString note;         // where they come from, when that is not plain
 };
 
 // Adds --all to the skin-source options.
 void addReportedSkinOptions(QCommandLineParser &parser);
 
-// The skins that --all (the 24 finished built-in files) or one of --skin,
-// --colors and --from names. A built-in file is drawn in the colours of its
-// colour trailer; a classic-form file has none, so its catalogue colours
-// stand in, and the note says so.
+// The skins that --all (every built-in skin, as list shows them) or one of
+// --skin, --colors and --from names, each with the colours it paints: for a
+// classic-form skin its own slot colours and its button text, and the note
+// says so.
 std::optional<QVector<ReportedSkin>> reportedSkins(const QCommandLineParser &parser, QString *error);
 
 // Writes the coverage layer's images for `colours` into `folder` (created

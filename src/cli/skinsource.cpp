@@ -2,11 +2,12 @@
 
 #include "colorroles.h"
 #include "coverage.h"
-#include "skincatalogue.h"
 #include "skinfile.h"
 
 #include <QFileInfo>
 #include <QTextStream>
+
+#include <cstdlib>
 
 namespace {
 
@@ -61,23 +62,13 @@ void addSkinSourceOptions(QCommandLineParser &parser)
 
 std::optional<SkinSource> builtInSkin(const QString &name, QString *error)
 {
-    const SkinEntry *entry = findSkin(name);
-    if (!entry)
-        entry = findStyle(name);
-    if (!entry) {
-        for (const SkinEntry &file : templateFormSkins()) {
-            if (file.styleName == name)
-                entry = &file;
-        }
-    }
-    if (!entry) {
+    const BuiltInSkin *skin = findBuiltInSkin(name);
+    if (!skin) {
         *error = QStringLiteral("unknown skin \"%1\"; the built-in skins are: %2")
-                     .arg(name, finishedSkinStyles().join(QStringLiteral(", ")) + QStringLiteral(", blackwhite"));
+                     .arg(name, builtInSkinStyles().join(QStringLiteral(", ")));
         return std::nullopt;
     }
-    SkinSource source {entry->styleName, entry->colors, QString()};
-    source.builtInSheet = readResourceText(QStringLiteral(":/qss/%1.css").arg(entry->styleName));
-    return source;
+    return SkinSource {skin->styleName, skin->colors, builtInSkinSheet(*skin), skin};
 }
 
 std::optional<SkinSource> skinSource(const QCommandLineParser &parser, QString *error)
@@ -96,7 +87,7 @@ std::optional<SkinSource> skinSource(const QCommandLineParser &parser, QString *
                                           QStringLiteral("--colors"), error);
         if (!colors)
             return std::nullopt;
-        return SkinSource {QStringLiteral("skin"), *colors, QString()};
+        return SkinSource {QStringLiteral("skin"), *colors, QString(), nullptr};
     }
 
     const QString fileName = parser.value(QStringLiteral("from"));
@@ -122,7 +113,7 @@ std::optional<SkinSource> skinSource(const QCommandLineParser &parser, QString *
     const auto colors = checkedColors(*trailer, fileName, error);
     if (!colors)
         return std::nullopt;
-    return SkinSource {QFileInfo(fileName).completeBaseName(), *colors, QString()};
+    return SkinSource {QFileInfo(fileName).completeBaseName(), *colors, QString(), nullptr};
 }
 
 bool parseArguments(QCommandLineParser &parser, const QStringList &arguments)
@@ -130,8 +121,15 @@ bool parseArguments(QCommandLineParser &parser, const QStringList &arguments)
     parser.addHelpOption();
     if (parser.parse(arguments) && !parser.isSet(QStringLiteral("help")))
         return true;
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("help"))) {
+        // Qt's usage line names the program by the path it was started
+        // with; the command's own name stands there instead.
+        QString help = parser.helpText();
+        help.replace(0, help.indexOf(QLatin1String(" [options]")),
+                     QStringLiteral("Usage: ") + arguments.value(0));
+        QTextStream(stdout) << help;
+        std::exit(0);
+    }
     fail(parser.errorText());
     return false;
 }

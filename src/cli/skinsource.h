@@ -1,6 +1,8 @@
 #ifndef SKINSOURCE_H
 #define SKINSOURCE_H
 
+#include "builtinskins.h"
+
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -16,11 +18,12 @@ struct SkinSource
 {
     QString name;           // style name, or the file's base name, or "skin"
     QStringList colors;     // eight colours in role order
-    QString builtInSheet;   // --skin only: the finished skin file's text
+    QString builtInSheet;   // --skin only: the built-in skin's sheet
+    const BuiltInSkin *builtIn = nullptr;  // --skin only
 };
 
-// The skin's style sheet: the built-in finished file, or else the
-// composition of its colours.
+// The skin's style sheet: the built-in one, or else the composition of its
+// colours.
 QString skinSheet(const SkinSource &skin);
 
 // Adds --skin, --colors and --from to a command's parser.

@@ -4,7 +4,7 @@
 
 #include "colorroles.h"
 #include "coverage.h"
-#include "skincatalogue.h"
+#include "builtinskins.h"
 #include "skinfile.h"
 #include "skinpalette.h"
 
@@ -14,16 +14,13 @@ namespace VantuSkin {
 
 QStringList builtInSkinNames()
 {
-    return finishedSkinStyles();
+    return builtInSkinStyles();
 }
 
 QString builtInSkin(const QString &name)
 {
-    const SkinEntry *entry = findSkin(name);
-    const QString style = entry ? entry->styleName : name;
-    if (!finishedSkinStyles().contains(style))
-        return QString();
-    return readResourceText(QStringLiteral(":/qss/%1.css").arg(style));
+    const BuiltInSkin *skin = findBuiltInSkin(name);
+    return skin ? builtInSkinSheet(*skin) : QString();
 }
 
 QString composeSkin(const QStringList &colors)

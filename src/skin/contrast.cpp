@@ -50,7 +50,10 @@ const QVector<ContrastPair> &skinContrastPairs()
 QVector<ContrastCheck> checkContrast(const QStringList &colors)
 {
     QVector<ContrastCheck> checks;
-    for (const ContrastPair &pair : skinContrastPairs()) {
+    for (ContrastPair pair : skinContrastPairs()) {
+        const bool onGradient = pair.background >= 3 && pair.background <= 6; // the normal and dark stops
+        if (pair.foreground == 0 && onGradient && colors.size() > ButtonTextColor)
+            pair.foreground = ButtonTextColor;
         const QColor fore(colors.value(pair.foreground));
         const QColor back(colors.value(pair.background));
         if (!fore.isValid() || !back.isValid())

@@ -42,8 +42,14 @@ struct ContrastCheck
     bool passes;
 };
 
-// Every pair of skinContrastPairs() for eight colours in role order. Pairs
-// with a colour that is not valid are left out.
+// The index of an optional ninth colour after the eight roles: the text on
+// buttons, headers and tabs, for skins that paint it apart from the text
+// colour (the classic-form ones). The text-on-gradient pairs then take it.
+constexpr int ButtonTextColor = 8;
+
+// Every pair of skinContrastPairs() for eight colours in role order (and
+// the optional button text). Pairs with a colour that is not valid are
+// left out.
 QVector<ContrastCheck> checkContrast(const QStringList &colors);
 
 #endif // CONTRAST_H

@@ -21,6 +21,8 @@
 //   NAME.files.css  optional: the sheet with url()s that are absolute paths
 //               to images/, for `program -stylesheet DIR/NAME.files.css`
 //   README.txt  the CMake and C++ lines that add and apply the skin
+//
+// These are the texts a bundle is made of; src/bundle writes them.
 
 // The targets of the url(...)s of a style sheet, without quotes, each once,
 // in order of first appearance.
@@ -42,9 +44,12 @@ QByteArray qrcText(const QString &prefix, const QStringList &files);
 // "_", "-" and ".": safe in file names, resource paths and unquoted url()s.
 bool isBundleName(const QString &name);
 
-// The resource prefix as a bundle uses it: "/" followed by names as above,
-// separated by "/" (a missing leading "/" is added, a trailing one dropped);
-// nothing if it is not of that form.
+// That rule in words, for messages: "a letter, digit or "_" followed by ...".
+QString bundleNameRule();
+
+// The resource prefix as a bundle uses it: names as above separated by "/",
+// with a leading "/" (added if missing; a trailing one is dropped); nothing
+// if it is not of that form.
 std::optional<QString> bundlePrefix(const QString &prefix);
 
 struct SkinBundle
@@ -58,49 +63,9 @@ struct SkinBundle
     std::optional<SkinColours> colours;
 };
 
-struct BundleOptions
-{
-    QString prefix;        // resource prefix; "/" + name if empty
-    bool recolor = false;  // draw the images in the skin's colours, also at 2x
-    QString rccProgram;    // Qt's rcc: also write NAME.rcc; no .rcc if empty
-    bool force = false;    // replace an existing folder
-    bool complete = false; // append the coverage layer and add its images
-    bool files = false;    // also write NAME.files.css
-};
-
 // The README.txt of a bundle in a folder named `folderName`. Its two
 // indented blocks are the CMake lines and the C++ lines, in that order.
 QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const QString &prefix, bool withRcc,
                      bool withFiles = false);
-
-// Writes the bundle into a new folder beside `dir` and renames it into
-// place, so that `dir` is either the complete bundle or as it was before.
-// An existing `dir` is refused unless options.force; with it, the old folder
-// is renamed away first and deleted only once the new one is in place. On
-// failure returns false with a reason fit to show the user.
-bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleOptions &options, QString *error);
-
-// The image files for the sheet's url()s: file name and bytes, the built-in
-// ones as they are or, with `recolor`, drawn in the skin's colours at single
-// and double size (name@2x.png). Nothing, with the reason, if an image
-// cannot be read or has no drawing.
-std::optional<QVector<QPair<QString, QByteArray>>> bundleImages(const SkinBundle &bundle, bool recolor,
-                                                                QString *error);
-
-// Puts the finished folder `ready` in place of `dir`; an existing `dir` is
-// moved into the empty folder `parking` first and moved back if that fails.
-bool moveIntoPlace(const QString &ready, const QString &dir, const QString &parking, QString *error);
-
-// Where check looks up the url()s of a sheet.
-enum class ResourceSet {
-    Linked,  // the resources compiled into this program (and plain files)
-    Qrc,     // the files a .qrc lists that exist beside it
-    Rcc,     // the contents of a binary .rcc
-};
-
-// The url()s of `sheet` that name nothing in `set` (`file` is the .qrc or
-// .rcc), in order of first appearance; nothing, with the reason in `error`,
-// if `file` cannot be read.
-std::optional<QStringList> unresolvedUrls(const QString &sheet, ResourceSet set, const QString &file, QString *error);
 
 #endif // SKINBUNDLE_H

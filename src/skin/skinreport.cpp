@@ -11,7 +11,7 @@ namespace {
 
 QString roleKey(int role)
 {
-    return QLatin1String(colorRoles.at(role).key);
+    return role < ColorRoleCount ? QLatin1String(colorRoles.at(role).key) : QStringLiteral("ButtonText");
 }
 
 // Rounded to two decimals, except that a failing ratio such as 4.4995 is

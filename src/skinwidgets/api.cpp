@@ -1,23 +1,58 @@
 // The public interface of the widgets library (VantuSkin/widgets.h).
 #include <VantuSkin/widgets.h>
 
+#include "coverage.h"
+#include "coverageimages.h"
+#include "resourcedata.h"
 #include "skinapply.h"
 
 #include <QApplication>
+#include <QResource>
 #include <QStyle>
 #include <QWidget>
 
-namespace VantuSkin {
+namespace {
 
-void applySkin(const QString &sheet)
+// The sheet with the coverage layer, its images drawn in the skin's colours
+// and registered as resources of their own under a new root each time (so
+// that no cached image of an earlier skin is taken for one of this skin);
+// the previous skin's images are let go. A sheet that has the layer already,
+// or whose colours are not known, stays as it is.
+QString withCoverageLayer(const QString &sheet)
 {
-    QApplication::setPalette(sheet.isEmpty() ? QApplication::style()->standardPalette() : skinPalette(sheet));
-    restyleApplication(sheet);
+    static QByteArray registered;
+    static QString registeredRoot;
+    static int count = 0;
+    const std::optional<SkinColours> colours = sheetColours(sheet);
+    if (!colours || withoutCoverage(sheet) != sheet)
+        return sheet;
+    QVector<QPair<QString, QByteArray>> files;
+    for (const NamedImage &image : coverageImages(*colours))
+        files.append({image.name, pngBytes(image.image)});
+    const QByteArray data = resourceData(files);
+    const QString root = QStringLiteral("/vantuskin-coverage/%1").arg(++count);
+    if (!QResource::registerResource(reinterpret_cast<const uchar *>(data.constData()), root))
+        return sheet;
+    if (!registered.isEmpty())
+        QResource::unregisterResource(reinterpret_cast<const uchar *>(registered.constData()), registeredRoot);
+    registered = data;
+    registeredRoot = root;
+    return appendCoverage(sheet, coverageBlock(*colours, QLatin1Char(':') + root + QLatin1Char('/')));
 }
 
-void showSkinned(QWidget *window, const QString &sheet)
+} // namespace
+
+namespace VantuSkin {
+
+void applySkin(const QString &sheet, Coverage coverage)
 {
-    VantuSkin::applySkin(sheet);
+    QApplication::setPalette(sheet.isEmpty() ? QApplication::style()->standardPalette() : skinPalette(sheet));
+    restyleApplication(coverage == Coverage::Added && !sheet.isEmpty() ? withCoverageLayer(sheet) : sheet);
+}
+
+void showSkinned(QWidget *window, const QString &sheet, Coverage coverage)
+{
+    VantuSkin::applySkin(sheet, coverage);
     window->show();
 }
 

@@ -4,6 +4,7 @@
 #include "colorroles.h"
 #include "drift.h"
 #include "pictures.h"
+#include "builtinskins.h"
 #include "skincatalogue.h"
 #include "skinimages.h"
 #include "classicslots.h"
@@ -43,6 +44,14 @@ int generate(const QDir &out, QTextStream &err)
             ++failures;
         }
     };
+
+    // The built-in skins' names for vantuskin_add_skin(): style name, then
+    // the display name if there is one, tab-separated.
+    QByteArray names;
+    for (const BuiltInSkin &skin : builtInSkins())
+        names += (skin.styleName + (skin.displayName.isEmpty() ? QString() : QLatin1Char('\t') + skin.displayName))
+                     .toUtf8() + '\n';
+    write(QStringLiteral("skin-names.list"), names);
 
     // Style sheets.
     const QByteArray templ = templateText();
@@ -94,7 +103,7 @@ QStringList generatedFiles(const QString &root)
 {
     const QDir base(QDir(root).absolutePath());
     QStringList files;
-    QDirIterator it(base.path(), {"*.css", "*.png", "*.ico"}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(base.path(), {"*.css", "*.png", "*.ico", "*.list"}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
         files << base.relativeFilePath(it.next());
     files.sort();
@@ -143,7 +152,7 @@ int main(int argc, char *argv[])
     QTextStream out(stdout), err(stderr);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Writes qss/, image/*.png, main.ico and icons/ below DIR, or compares DIR with what it writes."));
+        "Writes qss/, image/*.png, main.ico, icons/ and skin-names.list below DIR, or compares DIR with what it writes."));
     parser.addHelpOption();
     const QCommandLineOption checkOption(QStringLiteral("check"),
         QStringLiteral("Write nothing; list the files of DIR that differ from resgen's output and exit 1 if any."));

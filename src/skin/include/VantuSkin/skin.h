@@ -20,7 +20,8 @@
 
 namespace VantuSkin {
 
-// The style names of the built-in skins ("flatwhite", "psblack", ...).
+// The style names of every built-in skin, sorted ("black", "blackblue", ...):
+// the names vantuskin-cli list shows and builtInSkin() takes.
 QStringList builtInSkinNames();
 
 // A built-in skin's style sheet, by style name ("psblack") or display name

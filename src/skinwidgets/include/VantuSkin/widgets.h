@@ -23,14 +23,26 @@ class QWidget;
 
 namespace VantuSkin {
 
+// Whether applySkin() appends the coverage layer of `vantuskin-cli export
+// --complete`: rules, drawn from the skin's colours, for what real programs
+// show and a skin alone leaves out (disabled menu items and widgets, docks,
+// tool bars, tab, view and header parts). Its images are drawn when the
+// skin is applied and registered as resources; no files are needed.
+enum class Coverage {
+    Added,    // the default: the same look as a bundle made with --complete
+    LeftOut,  // the skin's own text only
+};
+
 // Puts `sheet` on the whole program: first the palette skinPalette(sheet),
-// then the sheet as the application style sheet, restyling every widget
-// once. An empty sheet takes the style sheet off again.
-void applySkin(const QString &sheet);
+// then the sheet as the application style sheet (with the coverage layer
+// unless `coverage` is Coverage::LeftOut, or the sheet has it already, or
+// its colours are unknown), restyling every widget once. An empty sheet
+// takes the style sheet off again.
+void applySkin(const QString &sheet, Coverage coverage = Coverage::Added);
 
 // The cheap start-up order in one call: applies `sheet` as applySkin() does,
 // then shows `window`. Call it once `window` is fully built.
-void showSkinned(QWidget *window, const QString &sheet);
+void showSkinned(QWidget *window, const QString &sheet, Coverage coverage = Coverage::Added);
 
 } // namespace VantuSkin
 
