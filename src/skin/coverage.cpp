@@ -189,12 +189,24 @@ image:url({images}radio_checked_disabled.png);
 }
 
 /* view items readable on plain, alternate and selected rows; disabled ones too */
-QAbstractItemView::item,QAbstractItemView::item:selected{
-color:{rowText};
+QAbstractItemView::item{
+color:{text};
+}
+
+QAbstractItemView::item:alternate{
+color:{alternateText};
+}
+
+QAbstractItemView::item:selected{
+color:{selectedText};
 }
 
 QAbstractItemView::item:disabled{
-color:{rowDisabled};
+color:{disabled};
+}
+
+QAbstractItemView::item:alternate:disabled{
+color:{alternateDisabled};
 }
 
 /* arrows of combo boxes and spin boxes, slider and scroll-bar handles */
@@ -378,8 +390,9 @@ QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
         {"tabText", name(k.tabText)},
         {"selectedTabText", name(k.selectedTabText)},
         {"tabDisabled", name(k.tabDisabled)},
-        {"rowText", name(k.rowText)},
-        {"rowDisabled", name(k.rowDisabled)},
+        {"alternateText", name(k.alternateText)},
+        {"alternateDisabled", name(k.alternateDisabled)},
+        {"selectedText", name(k.selectedText)},
         {"handle", name(k.onPanel)},
         {"mdiBack", name(k.mdiBack)},
         {"high", name(c.high)},

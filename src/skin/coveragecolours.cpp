@@ -82,9 +82,14 @@ CoverageColours coverageColours(const SkinColours &c)
     const QColor buttonMiddle = mixColors(c.button[0], c.button[1], 0.5);
     CoverageColours k;
     k.text = readableOn(c.text, c.panel, kText);
-    k.rowText = readableOnAll(c.text, rows, kText);
+    // Plain rows lie on the panel, alternate rows on the dark gradient's
+    // end, selected rows on the normal gradient (classic: the dark one).
+    const QVector<QColor> selectedRows = c.classic ? QVector<QColor>{c.hover[0], c.hover[1]}
+                                                   : QVector<QColor>{c.button[0], c.button[1]};
+    k.alternateText = readableOn(c.text, c.hover[1], kText);
+    k.selectedText = readableOnAll(c.text, selectedRows, kText);
     k.disabled = disabledText(k.text, {c.panel});
-    k.rowDisabled = disabledText(k.rowText, rows);
+    k.alternateDisabled = disabledText(k.alternateText, {c.hover[1]});
     k.menuDisabled = disabledText(readableOn(c.menuText, c.menuBack, kText), {c.menuBack});
     k.buttonText = readableOnAll(c.buttonText, bars, kText);
     k.buttonDisabled = disabledText(k.buttonText, QVector<QColor>{buttonMiddle} + bars);

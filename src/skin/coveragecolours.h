@@ -13,7 +13,9 @@ struct CoverageColours
 {
     QColor text;            // on the panel, 4.5:1
     QColor disabled;        // disabled text on the panel, 3:1, unlike the text
-    QColor rowDisabled;     // disabled view items, on every row
+    QColor alternateText;   // view items on alternate rows, 4.5:1
+    QColor alternateDisabled; // disabled view items on alternate rows
+    QColor selectedText;    // view items on selected rows, 4.5:1
     QColor menuDisabled;    // disabled menu items, 3:1 on the menu
     QColor buttonText;      // on both gradients: buttons, tool bars, dock titles, 4.5:1
     QColor tabText;         // headers and tabs, on the dark gradient
@@ -21,7 +23,6 @@ struct CoverageColours
     QColor tabDisabled;     // disabled tabs
     QColor onTab;           // tab close buttons and sort arrows, 3:1
     QColor buttonDisabled;  // disabled text on the normal gradient, 3:1
-    QColor rowText;         // view items on plain, alternate and selected rows, 4.5:1
     QColor onBar;           // marks on bars: dock, tab and title buttons, arrows, 3:1
     QColor onMenu;          // submenu arrows, 3:1 on the menu
     QColor onPanel;         // marks on the panel and on input fields: frames, arrows, handles, 3:1
