@@ -355,9 +355,14 @@ void checkButtons(Census &census, CensusWindow &window)
 void checkInputs(Census &census, CensusWindow &window)
 {
     QColor enabled;
-    for (const char *name : {"comboEditable", "comboPlain", "fontCombo"}) {
-        QWidget *combo = child(&window, name);
-        const QString what = QStringLiteral("QComboBox ") + QString::fromLatin1(name + 5).toLower();
+    const struct
+    {
+        const char *name;
+        const char *what;
+    } combos[] = {{"comboEditable", "QComboBox editable"}, {"comboPlain", "QComboBox"}, {"fontCombo", "QFontComboBox"}};
+    for (const auto &entry : combos) {
+        QWidget *combo = child(&window, entry.name);
+        const QString what = QLatin1String(entry.what);
         enabled = census.text(what, combo, combo->rect().adjusted(3, 3, -22, -3));
         census.mark(what + QStringLiteral(" arrow"), combo, QRect(combo->width() - 20, 0, 20, combo->height()));
     }
@@ -563,10 +568,8 @@ void checkMainWindow(Census &census, CensusWindow &window)
     census.mark(QStringLiteral("QSizeGrip"), status->findChild<QSizeGrip *>());
     QTabBar *tabs = window.pages->tabBar();
     census.text(QStringLiteral("QTabBar tab"), tabs, tabs->tabRect(1).adjusted(2, 2, -24, -2), On::Bar);
-    const QColor enabled = census.text(QStringLiteral("QTabBar selected tab"), tabs,
-                                       tabs->tabRect(0).adjusted(2, 2, -24, -2), On::Bar);
+    census.text(QStringLiteral("QTabBar selected tab"), tabs, tabs->tabRect(0).adjusted(2, 2, -24, -2), On::Bar);
     census.mark(QStringLiteral("QTabBar close button"), tabs->tabButton(1, QTabBar::RightSide), QRect(), On::Bar);
-    Q_UNUSED(enabled);
     const int last = tabs->count() - 1;
     census.disabledText(QStringLiteral("QTabBar disabled tab"), tabs, tabs->tabRect(last).adjusted(2, 2, -24, -2),
                         census.find(census.inShot(tabs, tabs->tabRect(1).adjusted(2, 2, -24, -2)), kTextPixel).ink,
