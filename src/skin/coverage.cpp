@@ -358,6 +358,13 @@ background:{buttonGradient};
 }
 )";
 
+// Classic-form skins leave alternate rows to the palette.
+const char *const kClassicBlock = R"(
+QAbstractItemView{
+alternate-background-color:{alternateBack};
+}
+)";
+
 QString gradient(const QColor &top, const QColor &bottom)
 {
     return QStringLiteral("qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 %1,stop:1 %2)")
@@ -393,7 +400,8 @@ QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
         {"alternateText", name(k.alternateText)},
         {"alternateDisabled", name(k.alternateDisabled)},
         {"selectedText", name(k.selectedText)},
-        {"handle", name(k.onPanel)},
+        {"handle", name(k.handle)},
+        {"alternateBack", name(k.alternateBack)},
         {"mdiBack", name(k.mdiBack)},
         {"high", name(c.high)},
         {"onWhite", name(k.onWhite)},
@@ -403,7 +411,7 @@ QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
         {"hover", name(c.hover[0])},
         {"images", imagePrefix},
     };
-    QString text = QString::fromUtf8(kBlock) + QString::fromUtf8(c.classic ? "" : kTemplateBlock);
+    QString text = QString::fromUtf8(kBlock) + QString::fromUtf8(c.classic ? kClassicBlock : kTemplateBlock);
     static const QRegularExpression slot(QStringLiteral("\\{(\\w+)\\}"));
     QString out;
     int last = 0;

@@ -86,10 +86,13 @@ CoverageColours coverageColours(const SkinColours &c)
     // end, selected rows on the normal gradient (classic: the dark one).
     const QVector<QColor> selectedRows = c.classic ? QVector<QColor>{c.hover[0], c.hover[1]}
                                                    : QVector<QColor>{c.button[0], c.button[1]};
-    k.alternateText = readableOn(c.text, c.hover[1], kText);
+    // Classic sheets leave alternate rows to the palette; the layer gives
+    // them the full palette's alternate colour.
+    k.alternateBack = c.classic ? mixColors(c.panel, c.button[0], 0.35) : c.hover[1];
+    k.alternateText = readableOn(c.text, k.alternateBack, kText);
     k.selectedText = readableOnAll(c.text, selectedRows, kText);
     k.disabled = disabledText(k.text, {c.panel});
-    k.alternateDisabled = disabledText(k.alternateText, {c.hover[1]});
+    k.alternateDisabled = disabledText(k.alternateText, {k.alternateBack});
     k.menuDisabled = disabledText(readableOn(c.menuText, c.menuBack, kText), {c.menuBack});
     k.buttonText = readableOnAll(c.buttonText, bars, kText);
     k.buttonDisabled = disabledText(k.buttonText, QVector<QColor>{buttonMiddle} + bars);
@@ -100,6 +103,9 @@ CoverageColours coverageColours(const SkinColours &c)
     k.onTab = readableOnAll(c.buttonText, tabs, kMark);
     k.onMenu = readableOn(c.menuText, c.menuBack, kMark);
     k.onPanel = readableOnAll(c.border, rows, kMark);
+    // Handles lie on the groove: the normal gradient's start (template form)
+    // or the border colour (classic form).
+    k.handle = c.classic ? readableOnAll(c.border, {c.border, c.panel}, kMark) : k.onPanel;
     k.tick = readableOn(c.text, c.panel, kText);
     k.disabledFace = mixColors(c.panel, k.onPanel, 0.45);
     k.mdiBack = mixColors(c.panel, c.border, 0.5);

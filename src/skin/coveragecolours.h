@@ -13,6 +13,7 @@ struct CoverageColours
 {
     QColor text;            // on the panel, 4.5:1
     QColor disabled;        // disabled text on the panel, 3:1, unlike the text
+    QColor alternateBack;   // alternate rows of views
     QColor alternateText;   // view items on alternate rows, 4.5:1
     QColor alternateDisabled; // disabled view items on alternate rows
     QColor selectedText;    // view items on selected rows, 4.5:1
@@ -26,6 +27,7 @@ struct CoverageColours
     QColor onBar;           // marks on bars: dock, tab and title buttons, arrows, 3:1
     QColor onMenu;          // submenu arrows, 3:1 on the menu
     QColor onPanel;         // marks on the panel and on input fields: frames, arrows, handles, 3:1
+    QColor handle;          // slider and scroll-bar handles, 3:1 on their groove
     QColor tick;            // indicator ticks and dots, 3:1 on the panel
     QColor disabledFace;    // disabled indicators' face, plainly unlike the panel
     QColor mdiBack;         // behind the sub-windows of an MDI area
