@@ -24,7 +24,8 @@ double worstRatio(const QColor &colour, const QVector<QColor> &backgrounds)
 
 // `colour`, moved the least towards black or white that makes it stand
 // `ratio`:1 on every one of `backgrounds`. Where no such colour exists
-// (light and dark backgrounds together), it is made readable on the first.
+// (light and dark backgrounds together), of the moves that read on the
+// first, the one that reads best on the worst of the others.
 QColor readableOnAll(const QColor &colour, const QVector<QColor> &backgrounds, double ratio)
 {
     if (worstRatio(colour, backgrounds) >= ratio)
@@ -41,7 +42,20 @@ QColor readableOnAll(const QColor &colour, const QVector<QColor> &backgrounds, d
             }
         }
     }
-    return best.isValid() ? best : readableOn(colour, backgrounds.constFirst(), ratio);
+    if (best.isValid())
+        return best;
+    // None reads on all: of those that read on the first, the one that
+    // reads best on the worst of the others.
+    best = readableOn(colour, backgrounds.constFirst(), ratio);
+    for (const QColor &pole : {QColor(Qt::black), QColor(Qt::white)}) {
+        for (int step = 1; step <= 64; ++step) {
+            const QColor moved = mixColors(colour, pole, step / 64.0);
+            if (contrastRatio(moved, backgrounds.constFirst()) >= ratio
+                && worstRatio(moved, backgrounds) > worstRatio(best, backgrounds))
+                best = moved;
+        }
+    }
+    return best;
 }
 
 // Disabled text: between `text` and the first of `backgrounds`, as near

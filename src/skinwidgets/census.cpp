@@ -144,11 +144,20 @@ public:
         return f;
     }
 
-    // Whether the skin's own colours fail where `f` was found: its text
-    // colour for `on` (or, for a mark, the best of its text, border and
-    // highlight) on the background found.
+    // Whether the skin's own colours fail where `f` was found: no colour
+    // reads on both stops of its button gradient, or its text colour for
+    // `on` (for a mark, the best of its text, border and highlight) fails
+    // on the background found.
     bool skinFails(On on, const Found &f, double need, bool text) const
     {
+        // No colour at all reads on both stops of the gradient it lies on.
+        if (on == On::Bar) {
+            double best = 1;
+            for (const QColor &pole : {QColor(Qt::black), QColor(Qt::white)})
+                best = std::max(best, std::min(contrastRatio(pole, c.button[0]), contrastRatio(pole, c.button[1])));
+            if (best < need)
+                return true;
+        }
         const QColor ink = on == On::Bar ? c.buttonText : on == On::Menu ? c.menuText : c.text;
         if (text)
             return contrastRatio(ink, f.back) < need;

@@ -37,7 +37,8 @@ struct CensusCheck
 // - group-box titles lie clear of their first child.
 // A failed text or mark check is `limited` when the skin's own colours
 // cannot meet it: its text colour on the background found stands under
-// 4.5:1 (for a mark: its text, border and highlight all under 3:1).
+// 4.5:1 (for a mark: its text, border and highlight all under 3:1), or, on
+// buttons and bars, no colour at all reads on both stops of its gradient.
 // Figures allow for the small differences of antialiasing between CPUs:
 // a text colour is that of the third-strongest pixel, a mark needs four.
 // Each rendering it judges goes to `shots`, if given, under a name such as
