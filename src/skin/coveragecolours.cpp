@@ -90,9 +90,7 @@ CoverageColours coverageColours(const SkinColours &c)
     const QVector<QColor> tabs = {c.hover[0], c.hover[1]};
     const QVector<QColor> selectedTabs = c.classic ? QVector<QColor>{c.button[0], c.button[1]}
                                                    : QVector<QColor>{c.panel};
-    // Rows of views lie on the panel, the gradients (alternate rows,
-    // selections) and the panel.
-    const QVector<QColor> rows = {c.panel, c.button[0], c.button[1], c.hover[0], c.hover[1]};
+
     const QColor buttonMiddle = mixColors(c.button[0], c.button[1], 0.5);
     CoverageColours k;
     k.text = readableOn(c.text, c.panel, kText);
@@ -104,6 +102,8 @@ CoverageColours coverageColours(const SkinColours &c)
     // them the full palette's alternate colour.
     k.alternateBack = c.classic ? mixColors(c.panel, c.button[0], 0.35) : c.hover[1];
     k.alternateText = readableOn(c.text, k.alternateBack, kText);
+    // Rows of views: plain, alternate and selected.
+    const QVector<QColor> rows = QVector<QColor>{c.panel, k.alternateBack} + selectedRows;
     k.selectedText = readableOnAll(c.text, selectedRows, kText);
     k.disabled = disabledText(k.text, {c.panel});
     k.alternateDisabled = disabledText(k.alternateText, {k.alternateBack});

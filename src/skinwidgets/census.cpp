@@ -325,7 +325,8 @@ void checkButtons(Census &census, CensusWindow &window)
     QWidget *instant = child(&window, "toolInstant");
     census.text(QStringLiteral("QToolButton instant popup"), instant, instant->rect().adjusted(0, 0, -12, 0), On::Bar);
     census.mark(QStringLiteral("QToolButton arrow"), child(&window, "toolArrow"), QRect(), On::Bar);
-    census.disabledText(QStringLiteral("QToolButton disabled"), child(&window, "toolDisabled"), QRect(), tool, On::Bar);
+    census.disabledText(QStringLiteral("QToolButton disabled"), child(&window, "toolDisabled"),
+                        child(&window, "toolDisabled")->rect().adjusted(4, 4, -4, -4), tool, On::Bar);
     QWidget *link = child(&window, "commandLink");
     census.text(QStringLiteral("QCommandLinkButton"), link, link->rect().adjusted(4, 4, -4, -4), On::Bar);
     auto *ok = child<QWidget>(&window, "buttonBox")->findChild<QPushButton *>();
@@ -410,8 +411,11 @@ void checkInputs(Census &census, CensusWindow &window)
                  {"dial", "QDial"}};
     for (const auto &m : marks)
         census.mark(QLatin1String(m.what), child(&window, m.name));
-    enabled = census.text(QStringLiteral("QProgressBar"), child(&window, "progressNormal"));
-    census.disabledText(QStringLiteral("QProgressBar disabled"), child(&window, "progressDisabled"), QRect(), enabled);
+    // The percentage, in the middle of the bar.
+    QWidget *progress = child(&window, "progressNormal");
+    const QRect middle(progress->width() / 2 - 20, 3, 40, progress->height() - 6);
+    enabled = census.text(QStringLiteral("QProgressBar"), progress, middle);
+    census.disabledText(QStringLiteral("QProgressBar disabled"), child(&window, "progressDisabled"), middle, enabled);
 }
 
 void checkText(Census &census, CensusWindow &window)
@@ -514,7 +518,7 @@ void checkViews(Census &census, CensusWindow &window)
         // A column view draws its items with QItemDelegate, from the palette
         // alone: no style sheet reaches its selected and disabled items.
         if (!qobject_cast<QColumnView *>(view)) {
-            census.text(type + QStringLiteral(" selected item"), port, textPart(item("Devices")));
+            census.text(type + QStringLiteral(" selected item"), port, textPart(item("Devices")), On::Bar);
             census.disabledText(type + QStringLiteral(" disabled item"), port, textPart(item("Reports")), enabled);
         }
         census.mark(type + QStringLiteral(" checked"), port, indicator(item("Alarms")));
