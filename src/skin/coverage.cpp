@@ -264,6 +264,10 @@ QProgressBar{
 color:{progressText};
 }
 
+QProgressBar:disabled{
+color:{progressDisabled};
+}
+
 /* scroll areas (with contents named as Designer names them) and column
    views keep the panel even without the palette */
 QScrollArea,#qt_scrollarea_viewport,#scrollAreaWidgetContents,QColumnView{
@@ -358,10 +362,16 @@ background:{buttonGradient};
 }
 )";
 
-// Classic-form skins leave alternate rows to the palette.
+// Classic-form skins leave alternate rows to the palette,
+// and pad list items more than their rows are high, so that a selected row
+// covers half of the next one.
 const char *const kClassicBlock = R"(
 QAbstractItemView{
 alternate-background-color:{alternateBack};
+}
+
+QListView::item{
+padding:1px 5px;
 }
 )";
 
@@ -407,6 +417,7 @@ QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
         {"onWhite", name(k.onWhite)},
         {"onHigh", name(k.onHigh)},
         {"progressText", name(k.progressText)},
+        {"progressDisabled", name(k.progressDisabled)},
         {"buttonGradient", gradient(c.button[0], c.button[1])},
         {"hover", name(c.hover[0])},
         {"images", imagePrefix},

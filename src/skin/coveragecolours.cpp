@@ -127,5 +127,6 @@ CoverageColours coverageColours(const SkinColours &c)
                                                                                    : QColor(Qt::white);
     k.onWhite = readableOn(c.text, Qt::white, 5.0);
     k.progressText = readableOnAll(c.text, {c.panel, c.border, c.button[0], c.button[1]}, kText);
+    k.progressDisabled = disabledText(k.progressText, {c.panel, c.border, c.button[0], c.button[1]});
     return k;
 }

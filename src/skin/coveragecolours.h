@@ -34,6 +34,7 @@ struct CoverageColours
     QColor onHigh;          // selected text on the highlight: black or white
     QColor onWhite;         // sub-window titles, which Qt draws on white, 4.5:1
     QColor progressText;    // progress-bar text, on the bar and off it, 4.5:1
+    QColor progressDisabled; // the same, disabled
 };
 
 CoverageColours coverageColours(const SkinColours &colours);

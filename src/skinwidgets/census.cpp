@@ -144,8 +144,9 @@ public:
         return f;
     }
 
-    // Whether the skin's own colours fail where `f` was found: no colour
-    // reads on both stops of its button gradient, or its text colour for
+    // Whether the skin's own colours fail where `f` was found: its text on
+    // its panel fails, no colour reads on both stops of its button gradient
+    // (on bars), or its text colour for
     // `on` (for a mark, the best of its text, border and highlight) fails
     // on the background found.
     bool skinFails(On on, const Found &f, double need, bool text) const
@@ -158,6 +159,9 @@ public:
             if (best < need)
                 return true;
         }
+        // Its text on its own panel already fails.
+        if (on == On::Panel && contrastRatio(c.text, c.panel) < kTextRatio)
+            return true;
         const QColor ink = on == On::Bar ? c.buttonText : on == On::Menu ? c.menuText : c.text;
         if (text)
             return contrastRatio(ink, f.back) < need;

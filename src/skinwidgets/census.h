@@ -36,7 +36,8 @@ struct CensusCheck
 //   (Fusion's window grey, the MDI area's grey, a white view base);
 // - group-box titles lie clear of their first child.
 // A failed text or mark check is `limited` when the skin's own colours
-// cannot meet it: its text colour on the background found stands under
+// cannot meet it: its text on its panel stands under 4.5:1 (for what lies
+// on the panel), its text colour on the background found stands under
 // 4.5:1 (for a mark: its text, border and highlight all under 3:1), or, on
 // buttons and bars, no colour at all reads on both stops of its gradient.
 // Figures allow for the small differences of antialiasing between CPUs:
