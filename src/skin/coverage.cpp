@@ -197,7 +197,7 @@ QAbstractItemView::item:alternate{
 color:{alternateText};
 }
 
-QAbstractItemView::item:selected{
+QAbstractItemView::item:selected,QAbstractItemView::item:alternate:selected{
 color:{selectedText};
 }
 
@@ -363,8 +363,8 @@ background:{buttonGradient};
 )";
 
 // Classic-form skins leave alternate rows to the palette,
-// and pad list items more than their rows are high, so that a selected row
-// covers half of the next one.
+// pad list items more than their rows are high, so that a selected row
+// covers half of the next one, and keep Qt's month arrows in its calendar.
 const char *const kClassicBlock = R"(
 QAbstractItemView{
 alternate-background-color:{alternateBack};
@@ -372,6 +372,14 @@ alternate-background-color:{alternateBack};
 
 QListView::item{
 padding:1px 5px;
+}
+
+QToolButton#qt_calendar_prevmonth{
+qproperty-icon:url({images}month_previous.png);
+}
+
+QToolButton#qt_calendar_nextmonth{
+qproperty-icon:url({images}month_next.png);
 }
 )";
 

@@ -25,8 +25,9 @@ double worstRatio(const QColor &colour, const QVector<QColor> &backgrounds)
 // `colour`, moved the least towards black or white that makes it stand
 // `ratio`:1 on every one of `backgrounds`. Where no such colour exists
 // (light and dark backgrounds together), of the moves that read on the
-// first, the one that reads best on the worst of the others.
-QColor readableOnAll(const QColor &colour, const QVector<QColor> &backgrounds, double ratio)
+// first `required` of them, the one that reads best on the worst of the
+// others.
+QColor readableOnAll(const QColor &colour, const QVector<QColor> &backgrounds, double ratio, int required = 1)
 {
     if (worstRatio(colour, backgrounds) >= ratio)
         return colour;
@@ -44,14 +45,14 @@ QColor readableOnAll(const QColor &colour, const QVector<QColor> &backgrounds, d
     }
     if (best.isValid())
         return best;
-    // None reads on all: of those that read on the first, the one that
-    // reads best on the worst of the others.
-    best = readableOn(colour, backgrounds.constFirst(), ratio);
+    // None reads on all: of those that read on the first `required`, the
+    // one that reads best on the worst of the others.
+    const QVector<QColor> must = backgrounds.mid(0, required);
+    best = required > 1 ? readableOnAll(colour, must, ratio) : readableOn(colour, backgrounds.constFirst(), ratio);
     for (const QColor &pole : {QColor(Qt::black), QColor(Qt::white)}) {
         for (int step = 1; step <= 64; ++step) {
             const QColor moved = mixColors(colour, pole, step / 64.0);
-            if (contrastRatio(moved, backgrounds.constFirst()) >= ratio
-                && worstRatio(moved, backgrounds) > worstRatio(best, backgrounds))
+            if (worstRatio(moved, must) >= ratio && worstRatio(moved, backgrounds) > worstRatio(best, backgrounds))
                 best = moved;
         }
     }
@@ -95,16 +96,16 @@ CoverageColours coverageColours(const SkinColours &c)
     CoverageColours k;
     k.text = readableOn(c.text, c.panel, kText);
     // Plain rows lie on the panel, alternate rows on the dark gradient's
-    // end, selected rows on the normal gradient (classic: the dark one).
-    const QVector<QColor> selectedRows = c.classic ? QVector<QColor>{c.hover[0], c.hover[1]}
-                                                   : QVector<QColor>{c.button[0], c.button[1]};
+    // end, selected rows on the normal gradient (classic: in the button
+    // text).
+    const QVector<QColor> selectedRows = {c.button[0], c.button[1]};
     // Classic sheets leave alternate rows to the palette; the layer gives
     // them the full palette's alternate colour.
     k.alternateBack = c.classic ? mixColors(c.panel, c.button[0], 0.35) : c.hover[1];
     k.alternateText = readableOn(c.text, k.alternateBack, kText);
     // Rows of views: plain, alternate and selected.
     const QVector<QColor> rows = QVector<QColor>{c.panel, k.alternateBack} + selectedRows;
-    k.selectedText = readableOnAll(c.text, selectedRows, kText);
+    k.selectedText = readableOnAll(c.classic ? c.buttonText : c.text, selectedRows, kText);
     k.disabled = disabledText(k.text, {c.panel});
     k.alternateDisabled = disabledText(k.alternateText, {k.alternateBack});
     k.menuDisabled = disabledText(readableOn(c.menuText, c.menuBack, kText), {c.menuBack});
@@ -116,12 +117,13 @@ CoverageColours coverageColours(const SkinColours &c)
     k.tabDisabled = disabledText(k.tabText, tabs);
     k.onTab = readableOnAll(c.buttonText, tabs, kMark);
     k.onMenu = readableOn(c.menuText, c.menuBack, kMark);
-    k.onPanel = readableOnAll(c.border, rows, kMark);
+    k.onPanel = readableOnAll(c.border, rows, kMark, 2);
     // Handles lie on the groove: the normal gradient's start (template form)
     // or the border colour (classic form).
     k.handle = c.classic ? readableOnAll(c.border, {c.border, c.panel}, kMark) : k.onPanel;
     k.tick = readableOn(c.text, c.panel, kText);
     k.disabledFace = mixColors(c.panel, k.onPanel, 0.45);
+    k.disabledTick = readableOn(k.tick, k.disabledFace, kMark);
     k.mdiBack = mixColors(c.panel, c.border, 0.5);
     k.onHigh = contrastRatio(Qt::black, c.high) > contrastRatio(Qt::white, c.high) ? QColor(Qt::black)
                                                                                    : QColor(Qt::white);

@@ -132,7 +132,7 @@ QVector<NamedImage> coverageImages(const SkinColours &colours)
                       {"month_previous", "calendar_prevmonth.png"},
                       {"month_next", "calendar_nextmonth.png"}};
     const IndicatorColours drawnIn {k.tick, colours.panel, k.onPanel, k.tick, k.onPanel,
-                                    k.disabledFace, k.onPanel, k.tick};
+                                    k.disabledFace, k.onPanel, k.disabledTick};
     IndicatorColours onBars = drawnIn;
     onBars.text = k.onBar;
     QVector<NamedImage> out;
