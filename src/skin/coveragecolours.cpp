@@ -123,7 +123,7 @@ CoverageColours coverageColours(const SkinColours &c)
     k.handle = c.classic ? readableOnAll(c.border, {c.border, c.panel}, kMark) : k.onPanel;
     k.tick = readableOn(c.text, c.panel, kText);
     k.disabledFace = mixColors(c.panel, k.onPanel, 0.45);
-    k.disabledTick = readableOn(k.tick, k.disabledFace, kMark);
+    k.disabledTick = readableOn(mixColors(k.tick, k.disabledFace, 0.5), k.disabledFace, kMark);
     k.mdiBack = mixColors(c.panel, c.border, 0.5);
     k.onHigh = contrastRatio(Qt::black, c.high) > contrastRatio(Qt::white, c.high) ? QColor(Qt::black)
                                                                                    : QColor(Qt::white);

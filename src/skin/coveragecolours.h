@@ -30,7 +30,7 @@ struct CoverageColours
     QColor handle;          // slider and scroll-bar handles, 3:1 on their groove
     QColor tick;            // indicator ticks and dots, 3:1 on the panel
     QColor disabledFace;    // disabled indicators' face, plainly unlike the panel
-    QColor disabledTick;    // their ticks and dots, 3:1 on that face
+    QColor disabledTick;    // their ticks and dots, halfway to that face yet 3:1 on it
     QColor mdiBack;         // behind the sub-windows of an MDI area
     QColor onHigh;          // selected text on the highlight: black or white
     QColor onWhite;         // sub-window titles, which Qt draws on white, 4.5:1

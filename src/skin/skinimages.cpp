@@ -1,6 +1,7 @@
 #include "skinimages.h"
 
 #include "contrast.h"
+#include "skinpalette.h"
 
 #include <QBuffer>
 #include <QHash>
@@ -283,10 +284,8 @@ IndicatorColours skinIndicatorColours(const QStringList &colors, const QColor &p
     const QColor sign = onFace({text}, mark);
     const QColor frame = onFace({border, text}, 1.5);
     const QColor tick = onFace({high, text}, mark);
-    const QColor shaded = QColor::fromRgbF(face.redF() * 0.55 + frame.redF() * 0.45,
-                                           face.greenF() * 0.55 + frame.greenF() * 0.45,
-                                           face.blueF() * 0.55 + frame.blueF() * 0.45);
-    return {sign, face, frame, tick, sign, shaded, frame, tick};
+    const QColor shaded = mixColors(face, frame, 0.45);
+    return {sign, face, frame, tick, sign, shaded, frame, readableOn(mixColors(tick, shaded, 0.5), shaded, mark)};
 }
 QVector<NamedImage> classicSet()
 {

@@ -61,7 +61,8 @@ QVector<NamedImage> classicSet(const IndicatorColours &colours, int scale = 1);
 // arrows in the text colour; frames in the border colour, or the text colour
 // when the border nearly vanishes on the panel (below 1.5:1). A colour that
 // still fails gives way to black or white. Disabled indicators have a face
-// shaded towards the frame, with the frame and the mark of the enabled ones.
+// shaded towards the frame, the frame of the enabled ones and their mark
+// halfway to that face, yet 3:1 on it.
 IndicatorColours skinIndicatorColours(const QStringList &colors, const QColor &panel = QColor());
 
 // PNG bytes; paletted images keep their colour table.
