@@ -3,7 +3,10 @@
 // them.
 #include "colorroles.h"
 #include "contrast.h"
+#include "contrastrepair.h"
+#include "oklch.h"
 #include "skincatalogue.h"
+#include "skinreport.h"
 #include "zavocreator.h"
 
 #include <QAction>
@@ -37,6 +40,8 @@ class GalleryTest : public QObject
 private slots:
     void publishedRatios_data();
     void publishedRatios();
+    void repairMovesToTheNearestPassingLightness_data();
+    void repairMovesToTheNearestPassingLightness();
     void commands_data();
     void commands();
     void oneCatalogue();
@@ -67,6 +72,62 @@ void GalleryTest::publishedRatios()
     QCOMPARE(QString::number(contrastRatio(QColor(foreground), QColor(background)), 'f', 2), ratio);
 }
 
+void GalleryTest::repairMovesToTheNearestPassingLightness_data()
+{
+    QTest::addColumn<QString>("style");
+    // Light and dark skins, the classic-form ones through their catalogue
+    // colours, blackwhite's text that no lightness makes readable.
+    for (const SkinEntry &skin : skinCatalogue())
+        QTest::newRow(qPrintable(skin.styleName)) << skin.styleName;
+}
+
+void GalleryTest::repairMovesToTheNearestPassingLightness()
+{
+    QFETCH(QString, style);
+    const QStringList colors = findStyle(style)->colors;
+    const SkinRepair repair = repairSkin(colors);
+    // The worst pair of one role, as its ratio over its need; 1 or more passes.
+    const auto margin = [](const QStringList &tried, int role) {
+        double worst = 1e9;
+        for (const ContrastCheck &check : checkContrast(tried)) {
+            if (check.pair.foreground == role || check.pair.background == role)
+                worst = qMin(worst, check.ratio / requiredRatio(check.pair.need));
+        }
+        return worst;
+    };
+    for (int role = 0; role < ColorRoleCount; ++role) {
+        const ColourFix fix = nearestReadable(colors, role);
+        const Oklch start = toOklch(QColor(colors[role]));
+        // Every lightness in steps of 0.001, hue and chroma kept.
+        double nearest = 2;
+        double bestMargin = 0;
+        for (int step = 0; step <= 1000; ++step) {
+            QStringList tried = colors;
+            tried[role] = fromOklch({step / 1000.0, start.chroma, start.hue}).name();
+            const double m = margin(tried, role);
+            bestMargin = qMax(bestMargin, m);
+            if (m >= 1)
+                nearest = qMin(nearest, qAbs(toOklch(QColor(tried[role])).lightness - start.lightness));
+        }
+        QStringList fixed = colors;
+        fixed[role] = fix.after;
+        const Oklch end = toOklch(QColor(fix.after));
+        QVERIFY(end.chroma <= start.chroma + 0.005);
+        if (start.chroma > 0.05 && end.chroma > 0.05)
+            QVERIFY2(qAbs(end.hue - start.hue) < 3, qPrintable(fix.after));
+        if (margin(colors, role) >= 1)
+            QCOMPARE(fix.after, colors[role]);
+        else if (nearest <= 1)
+            QVERIFY2(fix.meetsAll && qAbs(end.lightness - start.lightness) <= nearest + 0.001, qPrintable(fix.after));
+        else
+            QVERIFY2(!fix.meetsAll && margin(fixed, role) >= bestMargin - 0.001, qPrintable(fix.after));
+        QCOMPARE(fix.meetsAll, margin(fixed, role) >= 1);
+        // The skin's repair moves failing foregrounds only.
+        QCOMPARE(repair.colors[role], isForegroundRole(role) ? fix.after : colors[role]);
+    }
+    QCOMPARE(repair.complete, failingPairCount(repair.colors) == 0);
+}
+
 void GalleryTest::commands_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -82,6 +143,12 @@ void GalleryTest::commands_data()
         << "ButtonText       #F0F0F0 on NormalColorStart #4D4D4D   7.42:1  needs 4.5:1  pass";
     QTest::newRow("no skin") << QStringList {"audit"} << 1 << "--all or one of --skin";
     QTest::newRow("--all and --skin") << QStringList {"audit", "--all", "--skin", "psblack"} << 1 << "leave out --skin";
+    QTest::newRow("--fix: the repaired colours last")
+        << QStringList {"audit", "--fix", "--skin", "flatwhite"} << 0
+        << "#00BB9E -> #00A188  lightness -0.074, worst pair 2.25:1 -> 3.01:1\n"
+           "fixed: #57595B,#FFFFFF,#949494,#E4E4E4,#E4E4E4,#F6F6F6,#F6F6F6,#00A188\n";
+    QTest::newRow("--fix --strict, text no lightness repairs")
+        << QStringList {"audit", "--fix", "--strict", "--skin", "blackwhite"} << 1 << "cannot be fully repaired";
     QTest::newRow("gallery without folder") << QStringList {"gallery", "--skin", "psblack"} << 1 << "with -o";
 }
 
@@ -127,7 +194,8 @@ void GalleryTest::galleryOfOneSkin()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the command picks offscreen itself
     QString written;
-    QVERIFY2(runCli({"gallery", "--skin", "purple", "--recolor", "-o", dir.filePath("g")}, &written, environment) == 0,
+    QVERIFY2(runCli({"gallery", "--skin", "purple", "--recolor", "--accessible", "-o", dir.filePath("g")}, &written,
+                    environment) == 0,
              qPrintable(written));
 
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList {"g"});
@@ -135,14 +203,19 @@ void GalleryTest::galleryOfOneSkin()
     QVERIFY(index.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(index.readAll());
     QVERIFY(html.contains("indicators drawn in its colours"));
-    const QStringList images = QDir(dir.filePath("g/purple")).entryList({"*.png"});
-    QCOMPARE(images.size(), 13);
-    for (const QString &image : images) {
-        const QImage page(dir.filePath("g/purple/" + image));
-        QVERIFY(!page.isNull());
-        if (!image.contains("application")) // the sample application window has a size of its own
-            QCOMPARE(page.size(), window.size());
-        QVERIFY2(html.contains(QStringLiteral("href=\"purple/%1\"").arg(image)), qPrintable(image));
+    // Beside the skin, its repair, with the repaired colours' swatches.
+    for (const QString &color : repairSkin(findStyle("purple")->colors).colors)
+        QVERIFY2(html.contains("background:" + color + "\""), qPrintable(color));
+    for (const QString skin : {"purple", "purple-accessible"}) {
+        const QStringList images = QDir(dir.filePath("g/" + skin)).entryList({"*.png"});
+        QCOMPARE(images.size(), 13);
+        for (const QString &image : images) {
+            const QImage page(dir.filePath("g/" + skin + "/" + image));
+            QVERIFY(!page.isNull());
+            if (!image.contains("application")) // the sample application window has a size of its own
+                QCOMPARE(page.size(), window.size());
+            QVERIFY2(html.contains(QStringLiteral("href=\"%1/%2\"").arg(skin, image)), qPrintable(image));
+        }
     }
 }
 

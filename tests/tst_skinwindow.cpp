@@ -10,6 +10,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -121,6 +122,8 @@ private slots:
     void typingKeyByKey();
     void contrastInTheToolTips_data();
     void contrastInTheToolTips();
+    void suggestionInTheContextMenu_data();
+    void suggestionInTheContextMenu();
     void everySkinActionAppliesItsSkin();
     void pickers_data();
     void pickers();
@@ -195,12 +198,14 @@ void SkinWindowTest::typingKeyByKey()
         if (isColorValue(text)) {
             applied = composedBefore = composed(P::fieldTexts(*window));
             swatch = swatchStyleSheet(text);
-            QVERIFY(field->styleSheet() != fieldMarkSheet(FieldMark::NotAColor));
+            QVERIFY(shownMark(field) != FieldMark::NotAColor);
             QVERIFY(field->toolTip().contains(QLatin1String(":1")));
         } else {
-            QCOMPARE(field->styleSheet(), fieldMarkSheet(FieldMark::NotAColor));
+            QCOMPARE(shownMark(field), FieldMark::NotAColor);
             QVERIFY(!field->toolTip().contains(QLatin1String(":1")));
         }
+        // Marks cost a restyle nothing: no field has a style sheet of its own.
+        QVERIFY(field->styleSheet().isEmpty());
         QCOMPARE(qApp->styleSheet(), applied);
         QCOMPARE(P::composedSheet(*window), composedBefore);
         QCOMPARE(button->styleSheet(), swatch);
@@ -245,9 +250,51 @@ void SkinWindowTest::contrastInTheToolTips()
     QVERIFY2(lists(ui->txtTextColor, ui->labPanelColor), qPrintable(ui->txtTextColor->toolTip()));
     QVERIFY2(lists(ui->txtPanelColor, ui->labTextColor), qPrintable(ui->txtPanelColor->toolTip()));
     QVERIFY(!ui->txtHighColor->toolTip().contains(ratio));
-    const QString warning = fieldMarkSheet(FieldMark::LowContrast);
-    QCOMPARE(ui->txtTextColor->styleSheet() == warning, warned);
-    QVERIFY(warning != fieldMarkSheet(FieldMark::NotAColor) && !warning.isEmpty());
+    QCOMPARE(shownMark(ui->txtTextColor), warned ? FieldMark::LowContrast : FieldMark::None);
+}
+
+void SkinWindowTest::suggestionInTheContextMenu_data()
+{
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QStringList>("colors");
+    QTest::newRow("text, a foreground")
+        << 0 << QStringList {"#AAAAAA", "#FFFFFF", "#767676", "#E4E4E4", "#E4E4E4", "#F6F6F6", "#F6F6F6", "#000000"};
+    QTest::newRow("panel, a background")
+        << 1 << QStringList {"#57595B", "#888888", "#303030", "#E4E4E4", "#E4E4E4", "#F6F6F6", "#F6F6F6", "#000000"};
+    QTest::newRow("highlight, on flat white") << 7 << findSkin(defaultSkinName())->colors;
+}
+
+void SkinWindowTest::suggestionInTheContextMenu()
+{
+    QFETCH(int, role);
+    QFETCH(QStringList, colors);
+    window->show();
+    for (int i = 0; i < ColorRoleCount; ++i)
+        P::fields(*window)[i]->setText(colors[i]);
+    QLineEdit *field = P::fields(*window)[role];
+    const QString before = qApp->styleSheet();
+    const QString toolTip = shownToolTip(field);
+    const QString suggestion = toolTip.section(QStringLiteral("最近的合格颜色："), 1).left(7);
+    QVERIFY2(isColorValue(suggestion), qPrintable(toolTip));
+    QCOMPARE(role == 1, toolTip.contains(QStringLiteral("宜改前景")));
+    QVERIFY(QTest::qWaitForWindowExposed(field));
+    QTimer::singleShot(0, this, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(qApp->styleSheet(), before); // nothing applies without the user
+        QAction *use = menu->actions().constLast();
+        QCOMPARE(use->text(), QStringLiteral("使用 ") + suggestion);
+        use->trigger();
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(field, &event);
+    // The colour went in as typed, and every pair of the field now passes.
+    QCOMPARE(field->text(), suggestion);
+    QCOMPARE(shownMark(field), FieldMark::None);
+    QCOMPARE(qApp->styleSheet(), composed(P::fieldTexts(*window)));
+    field->undo();
+    QCOMPARE(field->text(), colors[role]);
 }
 
 void SkinWindowTest::everySkinActionAppliesItsSkin()

@@ -4,6 +4,7 @@
 
 #include "colorroles.h"
 #include "contrast.h"
+#include "contrastrepair.h"
 #include "skinreport.h"
 
 #include <QTextStream>
@@ -23,6 +24,29 @@ ReportedSkin reported(const SkinSource &source)
     if (!warning.isEmpty())
         note += QStringLiteral("; ") + warning;
     return {source, source.builtIn->painted, note};
+}
+
+void printAudit(QTextStream &out, const QString &name, const QStringList &colors, const QString &note)
+{
+    out << name << ": " << failingPairCount(colors) << " of " << checkContrast(colors).size() << " pairs fail"
+        << (note.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(note)) << '\n';
+    for (const QString &line : contrastTableLines(colors))
+        out << "  " << line << '\n';
+}
+
+// The audit of the repaired colours, a line per moved colour and the eight
+// repaired colours; false if some pair still fails.
+bool printRepair(QTextStream &out, const ReportedSkin &skin)
+{
+    // Built-in skins are repaired through the eight colours they are listed
+    // with, which the classic-form files do not record themselves.
+    const SkinRepair repair = repairSkin(skin.source.colors);
+    printAudit(out, skin.source.name, repair.colors,
+               repair.complete ? QStringLiteral("repaired") : QStringLiteral("cannot be fully repaired"));
+    for (const ColourFix &fix : repair.fixes)
+        out << "  " << fixLine(fix) << '\n';
+    out << "fixed: " << repair.colors.join(QLatin1Char(',')) << '\n';
+    return repair.complete;
 }
 
 } // namespace
@@ -69,7 +93,12 @@ int runAudit(const QStringList &arguments)
         "Checks the WCAG 2.x contrast of the colour pairs a skin draws on top of each other: text needs 4.5:1,\n"
         "marks such as frames and the highlight 3:1."));
     addReportedSkinOptions(parser);
-    parser.addOption({QStringLiteral("strict"), QStringLiteral("Exit with 1 if any pair fails.")});
+    parser.addOption({QStringLiteral("strict"), QStringLiteral("Exit with 1 if any pair fails (with --fix: after the "
+                                                               "repair).")});
+    parser.addOption({QStringLiteral("fix"),
+                      QStringLiteral("Repair the skin: move the OKLCH lightness of each failing text, border and "
+                                     "highlight colour to the nearest that meets its pairs, and audit the result. "
+                                     "The last line of each skin is \"fixed: \" and its eight colours.")});
     if (!parseArguments(parser, arguments))
         return 1;
     if (!parser.positionalArguments().isEmpty())
@@ -82,14 +111,14 @@ int runAudit(const QStringList &arguments)
 
     QTextStream out(stdout);
     out.setCodec("UTF-8");
-    int failing = 0;
+    bool passes = true;
     for (const ReportedSkin &skin : *skins) {
-        const int skinFailing = failingPairCount(skin.colors);
-        failing += skinFailing;
-        out << skin.source.name << ": " << skinFailing << " of " << checkContrast(skin.colors).size()
-            << " pairs fail" << (skin.note.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(skin.note)) << '\n';
-        for (const QString &line : contrastTableLines(skin.colors))
-            out << "  " << line << '\n';
+        if (parser.isSet(QStringLiteral("fix"))) {
+            passes = printRepair(out, skin) && passes;
+            continue;
+        }
+        passes = passes && failingPairCount(skin.colors) == 0;
+        printAudit(out, skin.source.name, skin.colors, skin.note);
     }
-    return parser.isSet(QStringLiteral("strict")) && failing > 0 ? 1 : 0;
+    return parser.isSet(QStringLiteral("strict")) && !passes ? 1 : 0;
 }

@@ -4,6 +4,7 @@
 #include "skinsource.h"
 
 #include "colorroles.h"
+#include "contrastrepair.h"
 #include "coverage.h"
 #include "bundlewriter.h"
 #include "skinfile.h"
@@ -18,6 +19,22 @@ QString rccProgram()
 {
     const QString fromEnvironment = qEnvironmentVariable("VANTUSKIN_RCC");
     return fromEnvironment.isEmpty() ? QStringLiteral(VANTUSKIN_RCC) : fromEnvironment;
+}
+
+// The repaired skin, composed from the template, with a README note of what
+// the repair changed.
+SkinBundle accessibleBundle(const QString &name, const QStringList &colors)
+{
+    const SkinRepair repair = repairSkin(colors);
+    SkinBundle bundle {name, composeBuiltInTemplate(repair.colors), repair.colors, {}, {}};
+    bundle.readmeNotes << (repair.complete ? QStringLiteral("Accessible: every colour pair this skin draws reaches WCAG 2 contrast")
+                                           : QStringLiteral("Accessible as far as lightness goes: some colour pairs still miss WCAG 2"))
+                       << QStringLiteral("(text 4.5:1, frames and the highlight 3:1). Only the OKLCH lightness of")
+                       << (repair.fixes.isEmpty() ? QStringLiteral("a colour may move, and none needed to.")
+                                                  : QStringLiteral("these colours moved, from the skin it was made from:"));
+    for (const ColourFix &fix : repair.fixes)
+        bundle.readmeNotes << QStringLiteral("  ") + fixLine(fix);
+    return bundle;
 }
 
 } // namespace
@@ -45,6 +62,8 @@ int runExport(const QStringList &arguments)
                                                     "tool bars, tab, view and header parts) and its images.")},
         {QStringLiteral("files"), QStringLiteral("Also write DIR/NAME.files.css, its url()s absolute paths to "
                                                  "DIR/images/, for program -stylesheet DIR/NAME.files.css.")},
+        {QStringLiteral("accessible"), QStringLiteral("Write the repaired skin (as audit --fix repairs it), composed "
+                                                      "from the template; README.txt lists what changed.")},
     });
     if (!parseArguments(parser, arguments))
         return 1;
@@ -57,11 +76,13 @@ int runExport(const QStringList &arguments)
     const std::optional<SkinSource> skin = skinSource(parser, &error);
     if (!skin)
         return fail(error);
-    SkinBundle bundle {parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name")) : skin->name,
-                       skinSheet(*skin), skin->colors, {}};
+    const QString name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name")) : skin->name;
+    SkinBundle bundle {name, skinSheet(*skin), skin->colors, {}, {}};
+    if (parser.isSet(QStringLiteral("accessible")))
+        bundle = accessibleBundle(name, skin->colors);
     bundle.colours = sheetColours(bundle.sheet, skin->name);
     if (!bundle.colours)
-        bundle.colours = skinColours(skin->colors);
+        bundle.colours = skinColours(bundle.colors);
 
     BundleOptions options;
     options.prefix = parser.value(QStringLiteral("prefix"));

@@ -3,6 +3,7 @@
 #include "reportedskins.h"
 
 #include "colorroles.h"
+#include "contrastrepair.h"
 #include "coverage.h"
 #include "bundlewriter.h"
 #include "census.h"
@@ -36,7 +37,7 @@ constexpr int pageCount = int(std::size(pageNames)) - 1;
 std::optional<QString> recoloredSheet(const QString &sheet, const QStringList &colors, const QString &folder,
                                       QString *error)
 {
-    const auto images = bundleImages({QString(), sheet, colors, std::nullopt}, true, error);
+    const auto images = bundleImages({QString(), sheet, colors, std::nullopt, {}}, true, error);
     if (!images)
         return std::nullopt;
     if (!QDir().mkpath(folder)) {
@@ -150,6 +151,26 @@ bool renderSample(CensusWindow &sample, const ReportedSkin &skin, const QString 
     return true;
 }
 
+// Each skin followed by its repair, composed from the template.
+QVector<ReportedSkin> withRepairs(const QVector<ReportedSkin> &skins)
+{
+    QVector<ReportedSkin> both;
+    for (const ReportedSkin &skin : skins) {
+        both << skin;
+        const SkinRepair repair = repairSkin(skin.source.colors);
+        QStringList moved;
+        for (const ColourFix &fix : repair.fixes)
+            moved << QStringLiteral("%1 %2 → %3").arg(QLatin1String(colorRoles.at(fix.role).key), fix.before, fix.after);
+        const QString note = QStringLiteral("%1 repaired by lightness%2%3")
+                                 .arg(skin.source.name, moved.isEmpty() ? QString() : QStringLiteral(": "),
+                                      moved.join(QStringLiteral(", ")))
+                             + (repair.complete ? QString() : QStringLiteral("; some pairs still fail"));
+        both << ReportedSkin {{skin.source.name + QStringLiteral("-accessible"), repair.colors, QString()},
+                              repair.colors, note};
+    }
+    return both;
+}
+
 } // namespace
 
 int runGallery(const QStringList &arguments)
@@ -164,6 +185,8 @@ int runGallery(const QStringList &arguments)
                       QStringLiteral("dir")});
     parser.addOption({QStringLiteral("recolor"), QStringLiteral("Draw the check boxes, radio buttons, branch marks and "
                                                                 "arrows in each skin's colours, as export does.")});
+    parser.addOption({QStringLiteral("accessible"), QStringLiteral("Also render, beside each skin, its repair as "
+                                                                   "audit --fix makes it (NAME-accessible).")});
     if (!parseArguments(parser, arguments))
         return 1;
     if (!parser.positionalArguments().isEmpty())
@@ -172,9 +195,11 @@ int runGallery(const QStringList &arguments)
         return fail(QStringLiteral("name the gallery folder with -o"));
 
     QString error;
-    const std::optional<QVector<ReportedSkin>> skins = reportedSkins(parser, &error);
+    std::optional<QVector<ReportedSkin>> skins = reportedSkins(parser, &error);
     if (!skins)
         return fail(error);
+    if (parser.isSet(QStringLiteral("accessible")))
+        skins = withRepairs(*skins);
 
     const QString shown = QDir::toNativeSeparators(parser.value(QStringLiteral("output")));
     // A previous gallery is replaced whole, as with export --force.

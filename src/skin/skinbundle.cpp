@@ -162,7 +162,10 @@ QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const 
     }
     const QString paletteWords = bundle.colours ? QStringLiteral("the skin's full palette")
                                                 : QStringLiteral("the palette from the panel colour");
-    return text.arg(bundle.name, prefix == QLatin1String("/") ? QString() : prefix, folderName, sheetPath,
+    text = text.arg(bundle.name, prefix == QLatin1String("/") ? QString() : prefix, folderName, sheetPath,
                     paletteLines, paletteWords);
+    if (!bundle.readmeNotes.isEmpty())
+        text += QLatin1Char('\n') + bundle.readmeNotes.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return text;
 }
 

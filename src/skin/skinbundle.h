@@ -61,6 +61,8 @@ struct SkinBundle
     // layer come from it. Without it the README sets the palette from the
     // panel colour alone.
     std::optional<SkinColours> colours;
+    // Lines the README ends with, such as what an accessible export changed.
+    QStringList readmeNotes;
 };
 
 // The README.txt of a bundle in a folder named `folderName`. Its two
