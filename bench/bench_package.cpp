@@ -12,6 +12,7 @@
 
 #include "coverage.h"
 #include "coverageimages.h"
+#include "resourcedata.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,6 +25,7 @@
 #include <QMainWindow>
 #include <QProcess>
 #include <QProgressBar>
+#include <QResource>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -118,18 +120,36 @@ double measure(const QString &how, const QString &what, const QString skins[2])
 }
 
 // The coverage layer's cost, in a process of its own: "bare|complete
-// apply|repaint". Apply: palette and sheet set on the built, shown,
-// unskinned window. Repaint: 20 full repaints of it once the skin is on.
+// apply|repaint|applySkin". Apply: palette and sheet set on the built,
+// shown, unskinned window. Repaint: 20 full repaints of it once the skin
+// is on.
 double measureCoverage(const QString &how, const QString &what, const QString &skin)
 {
+    const bool complete = how == QLatin1String("complete");
+    // As an exported --complete bundle has it: the layer after the sheet,
+    // its images compiled into the program (here: registered beforehand).
     QString sheet = skin;
     const std::optional<SkinColours> colours = sheetColours(skin);
-    QTemporaryDir images;
-    if (how == QLatin1String("complete") && colours) {
+    QByteArray resource;
+    if (complete && colours) {
+        QVector<QPair<QString, QByteArray>> files;
         for (const NamedImage &image : coverageImages(*colours))
-            image.image.save(images.filePath(image.name), "PNG");
-        sheet = appendCoverage(skin, coverageBlock(*colours, images.path() + QLatin1Char('/')));
+            files.append({image.name, pngBytes(image.image)});
+        resource = resourceData(files);
+        QResource::registerResource(reinterpret_cast<const uchar *>(resource.constData()), QStringLiteral("/bench"));
+        sheet = appendCoverage(skin, coverageBlock(*colours, QStringLiteral(":/bench/")));
     }
+    // applySkin: the package's run-time call, which draws the layer's
+    // images itself, against the same call with the layer left out.
+    const bool runTime = what == QLatin1String("applySkin");
+    const auto put = [&](const QString &text) {
+        if (runTime)
+            VantuSkin::applySkin(text, complete ? VantuSkin::Coverage::Added : VantuSkin::Coverage::LeftOut);
+        else
+            plainSkin(text);
+    };
+    if (runTime)
+        sheet = skin;
     std::unique_ptr<QWidget> window = buildWindow();
     window->show();
     QCoreApplication::processEvents();
@@ -138,15 +158,15 @@ double measureCoverage(const QString &how, const QString &what, const QString &s
     double fastest = 1e9;
     QElapsedTimer timer;
     for (int i = 0; i < 5; ++i) {
-        if (what == QLatin1String("apply")) {
-            plainSkin(QString());
+        if (what != QLatin1String("repaint")) {
+            put(QString());
             QCoreApplication::processEvents();
             timer.start();
-            plainSkin(sheet);
+            put(sheet);
             QCoreApplication::processEvents();
         } else {
             if (i == 0) {
-                plainSkin(sheet);
+                put(sheet);
                 QCoreApplication::processEvents();
             }
             timer.start();
@@ -203,8 +223,9 @@ int main(int argc, char *argv[])
     const double before = row("start-up: skin, build, show", "before");
     const double after = row("start-up: build, skin, show", "after");
     out << QStringLiteral("skin before building / after building (applySkin): %1\n").arg(before / after, 0, 'f', 2);
-    out << "Coverage layer, psblack on the built window (ms)\n";
-    for (const char *what : {"apply", "repaint"}) {
+    out << "Coverage layer, psblack on the built window, images compiled in (apply, repaint) or drawn by\n"
+           "applySkin (applySkin), against the skin alone (ms)\n";
+    for (const char *what : {"apply", "repaint", "applySkin"}) {
         const auto [complete, bare] = medians(what, "complete", "bare");
         out << QStringLiteral("%1  complete %2  plain %3  ratio %4 (%5% added)\n")
                    .arg(QLatin1String(what), -38).arg(complete, 7, 'f', 1).arg(bare, 7, 'f', 1)

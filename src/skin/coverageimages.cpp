@@ -85,7 +85,7 @@ Paint sizeGrip(const QColor &colour)
 
 } // namespace
 
-QVector<NamedImage> coverageImages(const SkinColours &colours)
+QVector<NamedImage> coverageImages(const SkinColours &colours, bool doubleSize)
 {
     const CoverageColours k = coverageColours(colours);
     const QPolygonF down({{1.5, 3}, {8.5, 3}, {5, 7.5}});
@@ -136,7 +136,7 @@ QVector<NamedImage> coverageImages(const SkinColours &colours)
     IndicatorColours onBars = drawnIn;
     onBars.text = k.onBar;
     QVector<NamedImage> out;
-    for (int scale : {1, 2}) {
+    for (int scale = 1; scale <= (doubleSize ? 2 : 1); ++scale) {
         const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
         for (const auto &image : images)
             out.append({QLatin1String(image.name) + suffix, drawn(image.width, image.height, scale, image.paint)});

@@ -7,7 +7,8 @@
 #include <QVector>
 
 // Every image coverageBlock() refers to, drawn in the colours of
-// coverageColours(), each also as "name@2x.png" at twice the size.
-QVector<NamedImage> coverageImages(const SkinColours &colours);
+// coverageColours(), each also as "name@2x.png" at twice the size unless
+// `doubleSize` is false.
+QVector<NamedImage> coverageImages(const SkinColours &colours, bool doubleSize = true);
 
 #endif // COVERAGEIMAGES_H
