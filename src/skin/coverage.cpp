@@ -29,7 +29,7 @@ color:{text};
 }
 
 /* text on buttons, headers and tabs: readable on every stop of their gradients */
-.QPushButton,.QToolButton{
+.QPushButton,.QToolButton,QToolBox::tab{
 color:{buttonText};
 }
 
