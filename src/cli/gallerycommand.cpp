@@ -104,7 +104,7 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
     return true;
 }
 
-// Renders the sample application window in one skin with its full palette,
+// Renders the census window in one skin with its full palette,
 // as exported and as exported with --complete; the coverage images are
 // written to `imageFolder`.
 bool renderSample(CensusWindow &sample, const ReportedSkin &skin, const QString &sheet, const QString &folder,
@@ -126,8 +126,8 @@ bool renderSample(CensusWindow &sample, const ReportedSkin &skin, const QString 
         const char *file;
         QString sheet;
         const char *caption;
-    } pages[] = {{"11-application", sheet, "sample application"},
-                 {"12-application-complete", complete, "sample application, --complete"}};
+    } pages[] = {{"11-application", sheet, "census window"},
+                 {"12-application-complete", complete, "census window, --complete"}};
     for (const auto &page : pages) {
         sample.setStyleSheet(page.sheet);
         QCoreApplication::processEvents();
