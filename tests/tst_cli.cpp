@@ -105,7 +105,7 @@ const Case kCases[] = {
      "b/dark.css|url(:/themes/dark/images/radiobutton_checked.png) b/dark.qrc|prefix=\"/themes/dark\" b/dark.rcc "
      "b/images/checkbox_checked@2x.png b/README.txt|#2B2B2B !b/dark.css|:/qss/ !b/images/add_left.png"},
     {"complete, with files", "export --skin black --complete --files -o {dir}/b", "", 0, "", "",
-     "b/black.css|VantuSkin b/black.qrc|images/view_checked@2x.png b/images/dock_close@2x.png "
+     "b/black.css|VantuSkin b/black.qrc|images/check_checked@2x.png b/images/dock_close@2x.png "
      "b/black.files.css|/b/images/tab_close.png) !b/black.files.css|url(:"},
     {"accessible: a classic-form skin repaired and composed", "export --skin white --accessible -o {dir}/b", "", 0,
      "", "", "b/white.css|/*BorderColor:#8A8A8A*/ b/README.txt|#8A8A8A b/images/checkbox_checked.png"},

@@ -2,6 +2,7 @@
 
 #include "colorroles.h"
 #include "coverage.h"
+#include "coverageimages.h"
 #include "skinfile.h"
 #include "skinimages.h"
 #include "skinpalette.h"

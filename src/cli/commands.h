@@ -12,5 +12,6 @@ int runExport(const QStringList &arguments);
 int runCheck(const QStringList &arguments);
 int runAudit(const QStringList &arguments);
 int runGallery(const QStringList &arguments);
+int runCensus(const QStringList &arguments);
 
 #endif // COMMANDS_H

@@ -5,13 +5,15 @@
 #include "colorroles.h"
 #include "contrastrepair.h"
 #include "coverage.h"
-#include "sampleapplication.h"
 #include "bundlewriter.h"
+#include "census.h"
+#include "censuswindow.h"
 #include "skinpalette.h"
 #include "skinreport.h"
 #include "zavocreator.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,6 +74,9 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
         sheet = *recolored;
     }
     window.showSkin(skin.source.colors, sheet);
+    // The calendar page shows one date, so that a gallery is the same from day to day.
+    for (QCalendarWidget *calendar : window.findChildren<QCalendarWidget *>())
+        calendar->setSelectedDate(CensusWindow::shownDate());
     // A skin's widgets may need more room than the form's size; the window
     // then opens larger, but it never shrinks back for the next skin.
     QCoreApplication::processEvents();
@@ -80,7 +85,7 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
     QString note = skin.note;
     if (!imageFolder.isEmpty())
         note += QLatin1String(note.isEmpty() ? "" : "; ") + QStringLiteral("indicators drawn in its colours");
-    *section = {skin.source.name, note, skin.colors, {}, {}};
+    *section = {skin.source.name, note, skin.colors, {}, {}, {}, {}};
     for (int page = 0; page <= pageCount; ++page) {
         // The editor panel is shown with the skin's text, as Save shows it;
         // each page with the text view empty, as the menu leaves it.
@@ -99,25 +104,21 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
     return true;
 }
 
-// Renders the sample application window in one skin with its full palette,
+// Renders the census window in one skin with its full palette,
 // as exported and as exported with --complete; the coverage images are
 // written to `imageFolder`.
-bool renderSample(SampleApplication &sample, const ReportedSkin &skin, const QString &sheet, const QString &folder,
+bool renderSample(CensusWindow &sample, const ReportedSkin &skin, const QString &sheet, const QString &folder,
                   const QString &imageFolder, GallerySection *section, QString *error)
 {
     std::optional<SkinColours> colours = sheetColours(sheet, skin.source.name);
     if (!colours)
         colours = skinColours(skin.colors);
-    if (!colours || !QDir().mkpath(imageFolder)) {
+    if (!colours) {
         *error = QStringLiteral("cannot draw the coverage layer of %1").arg(skin.source.name);
         return false;
     }
-    for (const NamedImage &image : coverageImages(*colours)) {
-        if (!image.image.save(imageFolder + QLatin1Char('/') + image.name, "PNG")) {
-            *error = QStringLiteral("cannot write the coverage images of %1").arg(skin.source.name);
-            return false;
-        }
-    }
+    if (!writeCoverageImages(*colours, imageFolder, error))
+        return false;
     const QString complete = appendCoverage(sheet, coverageBlock(*colours, imageFolder + QLatin1Char('/')));
     sample.setPalette(skinPalette(*colours));
     const struct
@@ -125,8 +126,8 @@ bool renderSample(SampleApplication &sample, const ReportedSkin &skin, const QSt
         const char *file;
         QString sheet;
         const char *caption;
-    } pages[] = {{"11-application", sheet, "sample application"},
-                 {"12-application-complete", complete, "sample application, --complete"}};
+    } pages[] = {{"11-application", sheet, "census window"},
+                 {"12-application-complete", complete, "census window, --complete"}};
     for (const auto &page : pages) {
         sample.setStyleSheet(page.sheet);
         QCoreApplication::processEvents();
@@ -138,6 +139,15 @@ bool renderSample(SampleApplication &sample, const ReportedSkin &skin, const QSt
         section->images << name;
         section->captions << QLatin1String(page.caption);
     }
+    // The window with the complete sheet is the census's subject too.
+    int failed = 0, limited = 0;
+    const QVector<CensusCheck> checks = takeCensus(sample, *colours);
+    for (const CensusCheck &check : checks) {
+        section->census.append({check.widget, check.check, check.figures, censusVerdict(check)});
+        failed += !check.passed && !check.limited && !check.outside;
+        limited += check.limited;
+    }
+    section->censusSummary = censusSummary(checks.size(), failed, limited);
     return true;
 }
 
@@ -214,7 +224,7 @@ int runGallery(const QStringList &arguments)
     ZavoCreator window;
     const QSize formSize = window.size();
     window.show();
-    SampleApplication sample;
+    CensusWindow sample;
     sample.show();
     QVector<GallerySection> sections;
     QTextStream progress(stderr);

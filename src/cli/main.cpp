@@ -22,6 +22,7 @@ const Command commands[] = {
     {"export", "write a skin as a bundle for another Qt project", runExport},
     {"check", "list the url()s of a style sheet that do not resolve", runCheck},
     {"audit", "check the contrast of the colour pairs a skin draws", runAudit},
+    {"census", "check every widget a Qt program shows in a skin, from its pixels", runCensus},
 #ifdef VANTUSKIN_GALLERY
     {"gallery", "render the window in skins to PNG images with an HTML index", runGallery},
 #endif
@@ -49,10 +50,10 @@ void keepToolkitNoiseOut(QtMsgType type, const QMessageLogContext &, const QStri
 
 int main(int argc, char *argv[])
 {
-    // Only the gallery draws widgets, and it draws them off screen; the
-    // other commands need no display.
+    // Only the gallery and the census draw widgets, and they draw them off
+    // screen; the other commands need no display.
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && qstrcmp(argv[1], "gallery") == 0) {
+    if (argc > 1 && (qstrcmp(argv[1], "gallery") == 0 || qstrcmp(argv[1], "census") == 0)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(keepToolkitNoiseOut);

@@ -3,6 +3,8 @@
 
 #include "skinsource.h"
 
+#include "skincolours.h"
+
 #include <QVector>
 
 // A skin as the audit and the gallery report it.
@@ -21,5 +23,9 @@ void addReportedSkinOptions(QCommandLineParser &parser);
 // classic-form skin its own slot colours and its button text, and the note
 // says so.
 std::optional<QVector<ReportedSkin>> reportedSkins(const QCommandLineParser &parser, QString *error);
+
+// Writes the coverage layer's images for `colours` into `folder` (created
+// if need be); false, with the reason in `error`, if that fails.
+bool writeCoverageImages(const SkinColours &colours, const QString &folder, QString *error);
 
 #endif // REPORTEDSKINS_H

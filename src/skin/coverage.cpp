@@ -2,14 +2,10 @@
 
 #include "classicslots.h"
 #include "colorroles.h"
-#include "skinpalette.h"
+#include "coveragecolours.h"
 
 #include <QHash>
-#include <QPainter>
 #include <QRegularExpression>
-
-#include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -33,8 +29,16 @@ color:{text};
 }
 
 /* text on buttons, headers and tabs: readable on every stop of their gradients */
-.QPushButton,.QToolButton,QHeaderView::section,QTabBar::tab{
+.QPushButton,.QToolButton,QToolBox::tab{
 color:{buttonText};
+}
+
+QHeaderView::section,QTabBar::tab{
+color:{tabText};
+}
+
+QTabBar::tab:selected,QTabBar::tab:hover{
+color:{selectedTabText};
 }
 
 QMainWindow::separator{
@@ -137,22 +141,144 @@ border-radius:2px;
 background:{hover};
 }
 
-/* check indicators of plain item views */
-QTreeView::indicator,QListView::indicator,QTableView::indicator{
+/* check boxes, radio buttons and the check marks of group boxes and views:
+   every state drawn to show on the panel, disabled ones on a shaded face */
+QCheckBox::indicator:unchecked,QGroupBox::indicator:unchecked,QAbstractItemView::indicator:unchecked{
+image:url({images}check_unchecked.png);
+}
+
+QCheckBox::indicator:checked,QGroupBox::indicator:checked,QAbstractItemView::indicator:checked{
+image:url({images}check_checked.png);
+}
+
+QCheckBox::indicator:indeterminate,QGroupBox::indicator:indeterminate,QAbstractItemView::indicator:indeterminate{
+image:url({images}check_partial.png);
+}
+
+QCheckBox::indicator:unchecked:disabled,QGroupBox::indicator:unchecked:disabled,QAbstractItemView::indicator:unchecked:disabled{
+image:url({images}check_unchecked_disabled.png);
+}
+
+QCheckBox::indicator:checked:disabled,QGroupBox::indicator:checked:disabled,QAbstractItemView::indicator:checked:disabled{
+image:url({images}check_checked_disabled.png);
+}
+
+QCheckBox::indicator:indeterminate:disabled,QGroupBox::indicator:indeterminate:disabled,QAbstractItemView::indicator:indeterminate:disabled{
+image:url({images}check_partial_disabled.png);
+}
+
+QAbstractItemView::indicator{
 width:13px;
 height:13px;
 }
 
-QTreeView::indicator:unchecked,QListView::indicator:unchecked,QTableView::indicator:unchecked{
-image:url({images}view_unchecked.png);
+QRadioButton::indicator:unchecked{
+image:url({images}radio_unchecked.png);
 }
 
-QTreeView::indicator:checked,QListView::indicator:checked,QTableView::indicator:checked{
-image:url({images}view_checked.png);
+QRadioButton::indicator:checked{
+image:url({images}radio_checked.png);
 }
 
-QTreeView::indicator:indeterminate,QListView::indicator:indeterminate,QTableView::indicator:indeterminate{
-image:url({images}view_partial.png);
+QRadioButton::indicator:unchecked:disabled{
+image:url({images}radio_unchecked_disabled.png);
+}
+
+QRadioButton::indicator:checked:disabled{
+image:url({images}radio_checked_disabled.png);
+}
+
+/* view items readable on plain, alternate and selected rows; disabled ones too */
+QAbstractItemView::item{
+color:{text};
+}
+
+QAbstractItemView::item:alternate{
+color:{alternateText};
+}
+
+QAbstractItemView::item:selected,QAbstractItemView::item:alternate:selected{
+color:{selectedText};
+}
+
+QAbstractItemView::item:disabled{
+color:{disabled};
+}
+
+QAbstractItemView::item:alternate:disabled{
+color:{alternateDisabled};
+}
+
+/* arrows of combo boxes and spin boxes, slider and scroll-bar handles */
+QComboBox::down-arrow,QDateEdit[calendarPopup="true"]::down-arrow,QTimeEdit[calendarPopup="true"]::down-arrow,
+QDateTimeEdit[calendarPopup="true"]::down-arrow{
+image:url({images}arrow_down.png);
+width:10px;
+height:10px;
+}
+
+QAbstractSpinBox::up-arrow{
+image:url({images}arrow_up.png);
+width:10px;
+height:10px;
+}
+
+QAbstractSpinBox::down-arrow{
+image:url({images}arrow_down.png);
+width:10px;
+height:10px;
+}
+
+QSlider::handle:horizontal,QSlider::handle:vertical,QScrollBar::handle:horizontal,QScrollBar::handle:vertical{
+background:{handle};
+}
+
+/* tree branches, calendar month arrows and tool-button arrows; the branch
+   marks at their own shape, centred: stretched into a short row, Qt 6
+   smooths their thin strokes away */
+QTreeView::branch:closed:has-children{
+margin:0px;
+border-image:none;
+image:url({images}branch_closed.png);
+}
+
+QTreeView::branch:open:has-children{
+margin:0px;
+border-image:none;
+image:url({images}branch_open.png);
+}
+
+QToolButton#qt_calendar_prevmonth{
+image:url({images}month_previous.png);
+}
+
+QToolButton#qt_calendar_nextmonth{
+image:url({images}month_next.png);
+}
+
+.QToolButton::down-arrow{
+image:url({images}menu_down.png);
+}
+
+/* selected text in editors, and the text of progress bars, on and off the bar */
+QTextEdit,QPlainTextEdit,QLineEdit,QAbstractSpinBox,QComboBox{
+selection-background-color:{high};
+selection-color:{onHigh};
+}
+
+QProgressBar{
+color:{progressText};
+}
+
+QProgressBar:disabled{
+color:{progressDisabled};
+}
+
+/* scroll areas (with contents named as Designer names them) and column
+   views keep the panel even without the palette */
+QScrollArea,#qt_scrollarea_viewport,#scrollAreaWidgetContents,QColumnView{
+background:{panel};
+color:{text};
 }
 
 /* header sort arrows and the size grip */
@@ -176,31 +302,49 @@ image:url({images}size_grip.png);
 width:16px;
 height:16px;
 }
-)";
 
-// Template-form skins draw disabled push buttons on their gradient.
-const char *const kTemplateBlock = R"(
-.QPushButton:disabled{
-color:{buttonDisabled};
+/* the extension button of a tool bar too short for its actions */
+QToolBarExtension{
+qproperty-icon:url({images}toolbar_more.png);
 }
 
-/* tree branch marks at their own shape, centred: stretched into a short row,
-   Qt 6 smooths their thin strokes away */
-QTreeView::branch:closed:has-children{
-margin:0px;
-border-image:none;
-image:url({images}tree_closed.png);
+/* disabled tabs */
+QTabBar::tab:disabled{
+color:{tabDisabled};
 }
 
-QTreeView::branch:open:has-children{
-margin:0px;
-border-image:none;
-image:url({images}tree_open.png);
+/* MDI areas and their sub-windows */
+QMdiArea{
+qproperty-background:{mdiBack};
 }
-)";
 
-// Classic-form skins draw group-box titles over the first child.
-const char *const kClassicBlock = R"(
+/* Qt draws a styled title's text on white, in the sub-window's own colour */
+QMdiSubWindow{
+background:{panel};
+color:{onWhite};
+}
+
+QMdiSubWindow::title{
+background:{buttonGradient};
+height:20px;
+}
+
+QMdiSubWindow::close-button{
+image:url({images}dock_close.png);
+}
+
+QMdiSubWindow::minimize-button{
+image:url({images}title_minimize.png);
+}
+
+QMdiSubWindow::maximize-button{
+image:url({images}title_maximize.png);
+}
+
+QMdiSubWindow::normal-button{
+image:url({images}dock_float.png);
+}
+
 /* group-box titles above the frame instead of over the first child */
 .QGroupBox{
 margin-top:2ex;
@@ -215,95 +359,40 @@ padding:0px 3px;
 }
 )";
 
-// `colour`, made readable on each of `backgrounds` in turn; two rounds,
-// since a later step can undo a little of an earlier one.
-QColor readableOnAll(QColor colour, const QVector<QColor> &backgrounds, double ratio)
-{
-    for (int round = 0; round < 2; ++round) {
-        for (const QColor &background : backgrounds)
-            colour = readableOn(colour, background, ratio);
-    }
-    return colour;
+// Template-form skins draw disabled push buttons on their gradient (some
+// variants on the panel: the block keeps them on the gradient).
+const char *const kTemplateBlock = R"(
+.QPushButton:disabled{
+color:{buttonDisabled};
+background:{buttonGradient};
+}
+)";
+
+// Classic-form skins leave alternate rows to the palette,
+// pad list items more than their rows are high, so that a selected row
+// covers half of the next one, and keep Qt's month arrows in its calendar.
+const char *const kClassicBlock = R"(
+QAbstractItemView{
+alternate-background-color:{alternateBack};
 }
 
-// What text on buttons, tool bars, dock titles, headers and tabs lies on:
-// both gradients and, in the template form, the panel under selected tabs.
-QVector<QColor> barBackgrounds(const SkinColours &c)
-{
-    QVector<QColor> backgrounds = {c.button[0], c.button[1], c.hover[0], c.hover[1]};
-    if (!c.classic)
-        backgrounds.append(c.panel);
-    return backgrounds;
+QListView::item{
+padding:1px 5px;
 }
+
+QToolButton#qt_calendar_prevmonth{
+qproperty-icon:url({images}month_previous.png);
+}
+
+QToolButton#qt_calendar_nextmonth{
+qproperty-icon:url({images}month_next.png);
+}
+)";
 
 QString gradient(const QColor &top, const QColor &bottom)
 {
     return QStringLiteral("qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 %1,stop:1 %2)")
         .arg(top.name().toUpper(), bottom.name().toUpper());
-}
-
-// The colours of the marks the block's images draw.
-struct MarkColours
-{
-    QColor onBar;       // dock and tab buttons, tool-button and sort arrows
-    QColor onMenu;      // submenu arrows
-    QColor onPanel;     // the size grip and the view indicator frame
-    QColor tick;        // view indicator mark
-};
-
-MarkColours markColours(const SkinColours &c)
-{
-    return {readableOnAll(c.buttonText, barBackgrounds(c), 3.0), readableOn(c.menuText, c.menuBack, 3.0),
-            readableOn(c.border, c.panel, 3.0), readableOn(c.text, c.panel, 4.5)};
-}
-
-QImage drawn(int width, int height, int scale, const std::function<void(QPainter &)> &paint)
-{
-    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
-    paint(p);
-    p.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
-}
-
-std::function<void(QPainter &)> cross(const QColor &colour, qreal from, qreal to)
-{
-    return [=](QPainter &p) {
-        p.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(from, from), QPointF(to, to));
-        p.drawLine(QPointF(from, to), QPointF(to, from));
-    };
-}
-
-std::function<void(QPainter &)> triangle(const QColor &colour, const QPolygonF &points)
-{
-    return [=](QPainter &p) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(colour);
-        p.drawPolygon(points);
-    };
-}
-
-std::function<void(QPainter &)> floatSign(const QColor &colour)
-{
-    return [=](QPainter &p) {
-        p.setPen(QPen(colour, 1.5));
-        p.drawRect(QRectF(2.75, 3.75, 6.5, 5.5));
-        p.fillRect(QRectF(2, 2, 8, 2.5), colour);
-    };
-}
-
-std::function<void(QPainter &)> sizeGrip(const QColor &colour)
-{
-    return [=](QPainter &p) {
-        for (int row = 0; row < 3; ++row) {
-            for (int column = 2 - row; column < 3; ++column)
-                p.fillRect(QRectF(4 + 4 * column, 4 + 4 * row, 2, 2), colour);
-        }
-    };
 }
 
 } // namespace
@@ -319,18 +408,32 @@ std::optional<SkinColours> sheetColours(const QString &sheet, const QString &sty
 
 QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
 {
-    const QColor buttonMiddle = mixColors(c.button[0], c.button[1], 0.5);
+    const CoverageColours k = coverageColours(c);
+    auto name = [](const QColor &colour) { return colour.name().toUpper(); };
     const QHash<QString, QString> values = {
-        {"panel", c.panel.name().toUpper()},
-        {"text", readableOn(c.text, c.panel, 4.5).name().toUpper()},
-        {"border", c.border.name().toUpper()},
-        {"disabled", readableOn(mixColors(c.text, c.panel, 0.5), c.panel, 3.0).name().toUpper()},
-        {"menuDisabled", readableOn(mixColors(c.menuText, c.menuBack, 0.5), c.menuBack, 3.0).name().toUpper()},
-        {"buttonDisabled", readableOnAll(mixColors(c.buttonText, buttonMiddle, 0.5), {c.button[0], c.button[1]}, 3.0)
-                               .name().toUpper()},
-        {"buttonText", readableOnAll(c.buttonText, barBackgrounds(c), 4.5).name().toUpper()},
+        {"panel", name(c.panel)},
+        {"text", name(k.text)},
+        {"border", name(c.border)},
+        {"disabled", name(k.disabled)},
+        {"menuDisabled", name(k.menuDisabled)},
+        {"buttonDisabled", name(k.buttonDisabled)},
+        {"buttonText", name(k.buttonText)},
+        {"tabText", name(k.tabText)},
+        {"selectedTabText", name(k.selectedTabText)},
+        {"tabDisabled", name(k.tabDisabled)},
+        {"alternateText", name(k.alternateText)},
+        {"alternateDisabled", name(k.alternateDisabled)},
+        {"selectedText", name(k.selectedText)},
+        {"handle", name(k.handle)},
+        {"alternateBack", name(k.alternateBack)},
+        {"mdiBack", name(k.mdiBack)},
+        {"high", name(c.high)},
+        {"onWhite", name(k.onWhite)},
+        {"onHigh", name(k.onHigh)},
+        {"progressText", name(k.progressText)},
+        {"progressDisabled", name(k.progressDisabled)},
         {"buttonGradient", gradient(c.button[0], c.button[1])},
-        {"hover", c.hover[0].name().toUpper()},
+        {"hover", name(c.hover[0])},
         {"images", imagePrefix},
     };
     QString text = QString::fromUtf8(kBlock) + QString::fromUtf8(c.classic ? kClassicBlock : kTemplateBlock);
@@ -340,62 +443,11 @@ QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
     auto it = slot.globalMatch(text);
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
-        out += QStringView(text).mid(last, m.capturedStart() - last);
+        out += text.midRef(last, m.capturedStart() - last);
         out += values.value(m.captured(1), m.captured(0));
         last = m.capturedEnd();
     }
-    out += QStringView(text).mid(last);
-    return out;
-}
-
-QVector<NamedImage> coverageImages(const SkinColours &colours)
-{
-    const MarkColours m = markColours(colours);
-    const struct
-    {
-        const char *name;
-        int width;
-        int height;
-        std::function<void(QPainter &)> paint;
-    } images[] = {
-        {"dock_close", 12, 12, cross(m.onBar, 3, 9)},
-        {"dock_float", 12, 12, floatSign(m.onBar)},
-        {"tab_close", 12, 12, cross(m.onBar, 3, 9)},
-        {"menu_down", 10, 10, triangle(m.onBar, QPolygonF({{1.5, 3}, {8.5, 3}, {5, 7.5}}))},
-        {"menu_right", 10, 10, triangle(m.onMenu, QPolygonF({{3, 1.5}, {3, 8.5}, {7.5, 5}}))},
-        {"sort_up", 10, 10, triangle(m.onBar, QPolygonF({{1.5, 7}, {8.5, 7}, {5, 2.5}}))},
-        {"sort_down", 10, 10, triangle(m.onBar, QPolygonF({{1.5, 3}, {8.5, 3}, {5, 7.5}}))},
-        {"size_grip", 16, 16, sizeGrip(m.onPanel)},
-    };
-    // The view indicators are the skin's check boxes, drawn to show on the panel.
-    const struct
-    {
-        const char *name;
-        const char *checkBox;
-    } indicators[] = {{"view_unchecked", "checkbox_unchecked.png"},
-                      {"view_checked", "checkbox_checked.png"},
-                      {"view_partial", "checkbox_parcial.png"}};
-    QVector<NamedImage> out;
-    for (int scale : {1, 2}) {
-        const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
-        for (const auto &image : images)
-            out.append({QLatin1String(image.name) + suffix, drawn(image.width, image.height, scale, image.paint)});
-        const QVector<NamedImage> boxes = indicatorSet({m.tick, colours.panel, m.onPanel, m.tick, m.onPanel}, scale);
-        for (const auto &indicator : indicators) {
-            for (const NamedImage &box : boxes) {
-                if (box.name == QLatin1String(indicator.checkBox))
-                    out.append({QLatin1String(indicator.name) + suffix, box.image});
-            }
-        }
-        // The tree's branch marks, "+" when closed, in the colour of marks on the panel.
-        for (const NamedImage &mark : indicatorSet({m.onPanel, colours.panel, m.onPanel}, scale)) {
-            if (mark.name == QLatin1String("branch_open.png"))
-                out.append({QStringLiteral("tree_closed") + suffix, mark.image});
-            if (mark.name == QLatin1String("branch_close.png"))
-                out.append({QStringLiteral("tree_open") + suffix, mark.image});
-        }
-    }
-    return out;
+    return out + text.midRef(last);
 }
 
 QString appendCoverage(const QString &sheet, const QString &block)

@@ -2,7 +2,6 @@
 #define COVERAGE_H
 
 #include "skincolours.h"
-#include "skinimages.h"
 
 #include <QColor>
 #include <QString>
@@ -17,19 +16,17 @@
 std::optional<SkinColours> sheetColours(const QString &sheet, const QString &style = QString());
 
 // The coverage layer for a skin: style rules for what real programs show and
-// the skin's own rules leave out (disabled states, window, dialog and dock
-// backgrounds, dock title buttons, tab close buttons, tool-button menu parts,
-// submenu arrows, tool bars, plain item-view indicators, sort arrows, the
-// size grip, the template-form tree branch marks drawn whole, and the
-// classic group-box titles). It starts with a comment
+// the skin's own rules leave out or draw too faintly (disabled states,
+// window, dialog and dock backgrounds, dock title buttons, tab close
+// buttons, tool-button menu parts, submenu arrows, tool bars and their
+// extension button, check and radio indicators in every state, view items,
+// input arrows, slider and scroll-bar handles, sort arrows, the size grip,
+// MDI areas and their sub-window titles, and group-box titles). Its images
+// are those of coverageImages() (coverageimages.h). It starts with a comment
 // that says what it is. Its images are referred to as `imagePrefix` + file
 // name, e.g. ":/psblack/images/" or an absolute folder path ending in "/".
 // Lines end in LF.
 QString coverageBlock(const SkinColours &colours, const QString &imagePrefix);
-
-// Every image coverageBlock() refers to, drawn in the skin's colours, each
-// also as "name@2x.png" at twice the size.
-QVector<NamedImage> coverageImages(const SkinColours &colours);
 
 // `sheet` followed by `block`, the sheet left byte for byte as it is; the
 // block takes the sheet's line ends (CR LF or LF).

@@ -37,8 +37,12 @@ QStringList sheetUrls(const QString &sheet)
 
 namespace {
 
-QString pointUrls(const QString &sheet, const QString &root, bool quoted)
+QString pointUrls(const QString &original, const QString &root, bool quoted)
 {
+    // Folders of the built-in resources named outside url()s, in comments
+    // say, point at the bundle's images too.
+    static const QRegularExpression builtIn(QStringLiteral(":/qss/(?:[A-Za-z0-9_-]+/)*"));
+    const QString sheet = QString(original).replace(builtIn, root);
     QString out;
     int last = 0;
     auto it = urlPattern().globalMatch(sheet);

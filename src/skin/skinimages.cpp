@@ -1,6 +1,7 @@
 #include "skinimages.h"
 
 #include "contrast.h"
+#include "skinpalette.h"
 
 #include <QBuffer>
 #include <QHash>
@@ -221,6 +222,9 @@ QVector<NamedImage> indicatorSet(const IndicatorColours &c, int scale)
     const QColor mark = c.mark.isValid() ? c.mark : c.text;
     const QColor &face = c.panel;
     const QColor &frame = c.border;
+    const QColor offFace = c.disabledFace.isValid() ? c.disabledFace : kDisabledFace;
+    const QColor offFrame = c.disabledFrame.isValid() ? c.disabledFrame : kDisabledFrame;
+    const QColor offMark = c.disabledMark.isValid() ? c.disabledMark : kDisabledMark;
     const int s = scale;
     return {
         {"add_top.png", triangle(arrow, QPolygonF({{4, 13}, {16, 13}, {10, 7}}), 20, 20, s)},
@@ -234,13 +238,13 @@ QVector<NamedImage> indicatorSet(const IndicatorColours &c, int scale)
         {"checkbox_unchecked.png", checkBox(face, frame, mark, Mark::None, s)},
         {"checkbox_checked.png", checkBox(face, frame, mark, Mark::Check, s)},
         {"checkbox_parcial.png", checkBox(face, frame, mark, Mark::Partial, s)},
-        {"checkbox_unchecked_disable.png", checkBox(kDisabledFace, kDisabledFrame, kDisabledMark, Mark::None, s)},
-        {"checkbox_checked_disable.png", checkBox(kDisabledFace, kDisabledFrame, kDisabledMark, Mark::Check, s)},
-        {"checkbox_parcial_disable.png", checkBox(kDisabledFace, kDisabledFrame, kDisabledMark, Mark::Partial, s)},
+        {"checkbox_unchecked_disable.png", checkBox(offFace, offFrame, offMark, Mark::None, s)},
+        {"checkbox_checked_disable.png", checkBox(offFace, offFrame, offMark, Mark::Check, s)},
+        {"checkbox_parcial_disable.png", checkBox(offFace, offFrame, offMark, Mark::Partial, s)},
         {"radiobutton_unchecked.png", radioButton(face, frame, mark, false, s)},
         {"radiobutton_checked.png", radioButton(face, frame, mark, true, s)},
-        {"radiobutton_unchecked_disable.png", radioButton(kDisabledFace, kDisabledFrame, kDisabledMark, false, s)},
-        {"radiobutton_checked_disable.png", radioButton(kDisabledFace, kDisabledFrame, kDisabledMark, true, s)},
+        {"radiobutton_unchecked_disable.png", radioButton(offFace, offFrame, offMark, false, s)},
+        {"radiobutton_checked_disable.png", radioButton(offFace, offFrame, offMark, true, s)},
     };
 }
 
@@ -281,7 +285,10 @@ IndicatorColours skinIndicatorColours(const QStringList &colors, const QColor &p
     const double mark = requiredRatio(ContrastNeed::Mark);
     const QColor text(colors.value(0)), border(colors.value(2)), high(colors.value(7));
     const QColor sign = onFace({text}, mark);
-    return {sign, face, onFace({border, text}, 1.5), onFace({high, text}, mark), sign};
+    const QColor frame = onFace({border, text}, 1.5);
+    const QColor tick = onFace({high, text}, mark);
+    const QColor shaded = mixColors(face, frame, 0.45);
+    return {sign, face, frame, tick, sign, shaded, frame, readableOn(mixColors(tick, shaded, 0.5), shaded, mark)};
 }
 QVector<NamedImage> classicSet(int scale)
 {

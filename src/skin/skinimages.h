@@ -30,7 +30,8 @@ struct NamedImage
 // The colours an indicator set is drawn in: branch signs and month arrows in
 // `text`, faces in `panel`, frames in `border`; ticks and dots in `mark` and
 // the other arrows in `arrow`, or in `text` and `border` when those are not
-// given. Disabled indicators keep light grey colours of their own.
+// given. Disabled indicators have the face `disabledFace`, the frame
+// `disabledFrame` and the mark `disabledMark`, or light greys of their own.
 struct IndicatorColours
 {
     QColor text;
@@ -38,6 +39,9 @@ struct IndicatorColours
     QColor border;
     QColor mark = {};
     QColor arrow = {};
+    QColor disabledFace = {};
+    QColor disabledFrame = {};
+    QColor disabledMark = {};
 };
 
 // The 18 arrow, branch and indicator images of one template-form image set,
@@ -58,7 +62,9 @@ QVector<NamedImage> classicSet(const IndicatorColours &colours, int scale = 1);
 // the highlight does not stand out 3:1 from the panel; branch signs and
 // arrows in the text colour; frames in the border colour, or the text colour
 // when the border nearly vanishes on the panel (below 1.5:1). A colour that
-// still fails gives way to black or white.
+// still fails gives way to black or white. Disabled indicators have a face
+// shaded towards the frame, the frame of the enabled ones and their mark
+// halfway to that face, yet 3:1 on it.
 IndicatorColours skinIndicatorColours(const QStringList &colors, const QColor &panel = QColor());
 
 // PNG bytes; paletted images keep their colour table.

@@ -31,18 +31,21 @@ QPalette skinPalette(const SkinColours &c)
 {
     const QColor button = mixColors(c.button[0], c.button[1], 0.5);
     const QColor alternate = mixColors(c.panel, c.button[0], 0.35);
-    const QColor text = readableOn(c.text, c.panel, 4.5);
-    const QColor buttonText = readableOn(c.buttonText, button, 4.5);
+    // A little above 4.5:1 and 3:1, so that antialiased edges still reach them.
+    const double textRatio = 4.7;
+    const double markRatio = 3.2;
+    const QColor text = readableOn(c.text, c.panel, textRatio);
+    const QColor buttonText = readableOn(c.buttonText, button, textRatio);
 
     QPalette palette(button, c.panel);
     // The selection stands out from plain and alternate rows alike.
     QColor highlight = readableOn(readableOn(c.high, c.panel, 1.8), alternate, 1.8);
     const QColor onHighlight = contrastRatio(Qt::black, highlight) > contrastRatio(Qt::white, highlight)
                                    ? QColor(Qt::black) : QColor(Qt::white);
-    const QColor link = readableOn(c.high, c.panel, 4.5);
-    const QColor visited = readableOn(mixColors(link, text, 0.5), c.panel, 4.5);
-    const QColor disabled = readableOn(mixColors(text, c.panel, 0.5), c.panel, 3.0);
-    const QColor disabledButton = readableOn(mixColors(buttonText, button, 0.5), button, 3.0);
+    const QColor link = readableOn(c.high, c.panel, textRatio);
+    const QColor visited = readableOn(mixColors(link, text, 0.5), c.panel, textRatio);
+    const QColor disabled = readableOn(mixColors(text, c.panel, 0.5), c.panel, markRatio);
+    const QColor disabledButton = readableOn(mixColors(buttonText, button, 0.5), button, markRatio);
 
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         const bool off = group == QPalette::Disabled;

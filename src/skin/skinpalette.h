@@ -20,14 +20,18 @@ QColor readableOn(const QColor &color, const QColor &background, double ratio);
 //   little towards the normal gradient; Button is the middle of the normal
 //   gradient.
 // - WindowText, Text and ToolTipText are the text colour, ButtonText the
-//   button text, each made readable (4.5:1) on its background.
+//   button text, each made readable (4.5:1, aiming at 4.7) on its background.
 // - Highlight is the highlight colour, moved until it stands out 1.8:1 from
 //   plain and alternate rows; HighlightedText is black or white, whichever
 //   reads better on it.
 // - Link and LinkVisited come from the highlight and the text colour, made
-//   readable (4.5:1) on the panel; PlaceholderText reads at 3:1.
+//   readable (4.5:1, aiming at 4.7) on the panel; PlaceholderText reads at
+//   3:1 (aiming at 3.2).
 // - Disabled texts lie halfway to their background but stay at least 3:1
-//   against it, so that they read as disabled and can still be read.
+//   (aiming at 3.2) against it, so that they read as disabled and can still
+//   be read.
+// The aims leave room for antialiased edges, which never quite reach a
+// glyph's colour.
 QPalette skinPalette(const SkinColours &colours);
 
 // The palette for eight colours in role order; Qt's default palette unless

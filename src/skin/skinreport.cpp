@@ -88,6 +88,7 @@ QString galleryIndexHtml(const QVector<GallerySection> &sections)
         "table.contrast{border-collapse:collapse;font-family:monospace}\n"
         "table.contrast td,table.contrast th{padding:.1em .6em;text-align:left}\n"
         "tr.fail{color:#B00020;font-weight:bold}\n"
+        "table.census{border-collapse:collapse;font-size:small}table.census td{padding:0 .6em}\n"
         "figure{display:inline-block;margin:.5em}figure img{width:255px;border:1px solid #888}\n"
         "</style></head><body>\n<h1>Skin gallery</h1>\n");
     for (const GallerySection &section : sections) {
@@ -99,7 +100,20 @@ QString galleryIndexHtml(const QVector<GallerySection> &sections)
             html += QStringLiteral("<div class=\"swatch\"><span style=\"background:%1\"></span>%2<br>%1</div>")
                         .arg(section.colors.at(role).toHtmlEscaped(), roleKey(role));
         }
-        html += QStringLiteral("</div>\n") + contrastTableHtml(section.colors) + QStringLiteral("<div>\n");
+        html += QStringLiteral("</div>\n") + contrastTableHtml(section.colors);
+        if (!section.censusSummary.isEmpty()) {
+            html += QStringLiteral("<details><summary>%1</summary>\n<table class=\"census\">\n")
+                        .arg(section.censusSummary.toHtmlEscaped());
+            for (const QStringList &row : section.census) {
+                const bool failed = row.value(3) == QLatin1String("FAILED");
+                html += failed ? QStringLiteral("<tr class=\"fail\">") : QStringLiteral("<tr>");
+                for (const QString &cell : row)
+                    html += QStringLiteral("<td>%1</td>").arg(cell.toHtmlEscaped());
+                html += QStringLiteral("</tr>\n");
+            }
+            html += QStringLiteral("</table></details>\n");
+        }
+        html += QStringLiteral("<div>\n");
         for (int i = 0; i < section.images.size(); ++i) {
             html += QStringLiteral("<figure><a href=\"%1\"><img src=\"%1\" alt=\"%2\"></a>"
                                    "<figcaption>%2</figcaption></figure>\n")

@@ -27,10 +27,13 @@ struct GallerySection
     QStringList colors;     // the eight colours in role order
     QStringList images;
     QStringList captions;
+    QString censusSummary;           // the census's last line, or empty
+    QVector<QStringList> census;     // its checks: widget, check, figures, verdict
 };
 
 // A self-contained index page: per skin its colours as swatches, its
-// contrast table and its images as thumbnails linking to full size.
+// contrast table, its census table (folded, under its summary) and its
+// images as thumbnails linking to full size.
 QString galleryIndexHtml(const QVector<GallerySection> &sections);
 
 #endif // SKINREPORT_H

@@ -2,10 +2,12 @@
 #include <VantuSkin/widgets.h>
 
 #include "coverage.h"
+#include "coverageimages.h"
 #include "resourcedata.h"
 #include "skinapply.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QResource>
 #include <QStyle>
 #include <QWidget>
@@ -25,9 +27,16 @@ QString withCoverageLayer(const QString &sheet)
     const std::optional<SkinColours> colours = sheetColours(sheet);
     if (!colours || withoutCoverage(sheet) != sheet)
         return sheet;
+    // Images at double size only for a screen that uses them; stored
+    // uncompressed, since they are read back at once from memory.
     QVector<QPair<QString, QByteArray>> files;
-    for (const NamedImage &image : coverageImages(*colours))
-        files.append({image.name, pngBytes(image.image)});
+    for (const NamedImage &image : coverageImages(*colours, qApp->devicePixelRatio() > 1)) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.image.save(&buffer, "PNG", 100);
+        files.append({image.name, bytes});
+    }
     const QByteArray data = resourceData(files);
     const QString root = QStringLiteral("/vantuskin-coverage/%1").arg(++count);
     if (!QResource::registerResource(reinterpret_cast<const uchar *>(data.constData()), root))

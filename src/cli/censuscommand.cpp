@@ -1,0 +1,105 @@
+// census: every widget a Qt program shows, rendered in a skin and checked
+// from its pixels.
+#include "commands.h"
+#include "qtversion.h"
+#include "reportedskins.h"
+
+#include "census.h"
+#include "censuswindow.h"
+#include "coverage.h"
+#include "skinapply.h"
+#include "skinpalette.h"
+#include "coverageimages.h"
+#include "skinimages.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+bool writeCoverageImages(const SkinColours &colours, const QString &folder, QString *error)
+{
+    if (!QDir().mkpath(folder)) {
+        *error = QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    for (const NamedImage &image : coverageImages(colours)) {
+        const QString path = QDir(folder).filePath(image.name);
+        if (!image.image.save(path, "PNG")) {
+            *error = QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path));
+            return false;
+        }
+    }
+    return true;
+}
+
+int runCensus(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Renders a window with every widget a Qt program shows in each skin and checks it from its pixels:\n"
+        "text 4.5:1 on what lies behind it, disabled text 3:1 and unlike the enabled text, marks 3:1,\n"
+        "indicator states unlike each other, no light toolkit surface under a dark panel."));
+    addReportedSkinOptions(parser);
+    parser.addOptions({
+        {QStringLiteral("complete"), QStringLiteral("Append the coverage layer, as export --complete does.")},
+        {QStringLiteral("stylesheet-only"),
+         QStringLiteral("Set no palette, as a program started with -stylesheet gets none.")},
+        {QStringLiteral("strict"), QStringLiteral("Exit with 1 if any check fails.")},
+        {QStringLiteral("images"), QStringLiteral("Also write each rendering checked to DIR/SKIN-WHAT.png."),
+         QStringLiteral("dir")},
+    });
+    if (!parseArguments(parser, arguments))
+        return 1;
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("census takes no arguments besides its options"));
+    QString error;
+    const std::optional<QVector<ReportedSkin>> skins = reportedSkins(parser, &error);
+    if (!skins)
+        return fail(error);
+    const QTemporaryDir images;
+    if (!images.isValid())
+        return fail(QStringLiteral("cannot create a folder for the coverage images: %1").arg(images.errorString()));
+
+    const bool complete = parser.isSet(QStringLiteral("complete"));
+    const bool paletteOff = parser.isSet(QStringLiteral("stylesheet-only"));
+    const QPalette standard = QApplication::style()->standardPalette();
+    QTextStream out(stdout);
+    QtVersion::writeUtf8(out);
+    int checks = 0, failed = 0, limited = 0;
+    for (const ReportedSkin &skin : *skins) {
+        QString sheet = skinSheet(skin.source);
+        std::optional<SkinColours> colours = sheetColours(sheet, skin.source.name);
+        if (!colours)
+            colours = skinColours(skin.colors);
+        if (!colours)
+            return fail(QStringLiteral("%1 has no colours to check against").arg(skin.source.name));
+        if (complete) {
+            const QString folder = images.filePath(skin.source.name) + QLatin1Char('/');
+            if (!writeCoverageImages(*colours, folder, &error))
+                return fail(error);
+            sheet = appendCoverage(sheet, coverageBlock(*colours, folder));
+        }
+        applySkin(sheet, paletteOff ? standard : skinPalette(*colours));
+        // A new window for each skin: nothing of the one before stays.
+        CensusWindow window;
+        const QString shots = parser.value(QStringLiteral("images"));
+        const auto save = [&](const QString &what, const QImage &image) {
+            const QString path = QDir(shots).filePath(skin.source.name + QLatin1Char('-') + what + ".png");
+            if (!image.save(path, "PNG"))
+                error = QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path));
+        };
+        const QVector<CensusCheck> found = takeCensus(window, *colours, !paletteOff, shots.isEmpty() ? CensusShots() : save);
+        if (!error.isEmpty())
+            return fail(error);
+        for (const CensusCheck &check : found) {
+            out << skin.source.name << ": " << censusLine(check) << '\n';
+            ++checks;
+            failed += !check.passed && !check.limited && !check.outside;
+            limited += check.limited;
+        }
+    }
+    out << censusSummary(checks, failed, limited) << '\n';
+    return parser.isSet(QStringLiteral("strict")) && failed > 0 ? 1 : 0;
+}
