@@ -443,11 +443,12 @@ QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
     auto it = slot.globalMatch(text);
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
-        out += text.midRef(last, m.capturedStart() - last);
+        out += QStringView(text).mid(last, m.capturedStart() - last);
         out += values.value(m.captured(1), m.captured(0));
         last = m.capturedEnd();
     }
-    return out + text.midRef(last);
+    out += QStringView(text).mid(last);
+    return out;
 }
 
 QString appendCoverage(const QString &sheet, const QString &block)
