@@ -1,10 +1,26 @@
 #!/usr/bin/env bash
-# Builds everything and runs the whole test suite headless.
-set -euo pipefail
+# Builds everything with Qt 6 and with Qt 5 (build/qt6, build/qt5) and runs
+# the whole test suite headless against each; the Qt 6 build's tests also
+# install both builds into one prefix (package_side_by_side).
+set -uo pipefail
 cd "$(dirname "$0")"
 source ./deps.sh
-vantu_install_packages
-cmake -S . -B build/tests -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build/tests -j"$(nproc)"
-cd build/tests
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+vantu_install_packages || exit 1
+
+declare -A result
+build_and_test() {  # QT_MAJOR [cmake options...]
+    local qt=$1; shift
+    echo "=== Qt $qt: build/qt$qt"
+    cmake -S . -B "build/qt$qt" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTU_QT_MAJOR="$qt" "$@" &&
+        cmake --build "build/qt$qt" -j"$(nproc)" &&
+        (cd "build/qt$qt" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+    result[$qt]=$?
+}
+build_and_test 5
+build_and_test 6 -DVANTU_PEER_BUILD="$PWD/build/qt5"
+
+status=0
+for qt in 6 5; do
+    if [ "${result[$qt]}" -eq 0 ]; then echo "Qt $qt: all tests passed"; else echo "Qt $qt: FAILED"; status=1; fi
+done
+exit $status

@@ -128,6 +128,8 @@ function(vantuskin_add_skin)
     # Further options of the export (one keyword of this function each) are
     # added to export_options here.
 
+    # The rcc of the Qt the package was built with.
+    get_property(qt GLOBAL PROPERTY VANTUSKIN_QT_MAJOR)
     set(dir "${CMAKE_CURRENT_BINARY_DIR}/vantuskin_skins/${arg_TARGET}")
     set(bundle "${dir}/${name}")
     set(compiled "${dir}/qrc_${name}.cpp")
@@ -136,7 +138,7 @@ function(vantuskin_add_skin)
         COMMAND "${CMAKE_COMMAND}" -E make_directory "${dir}"
         COMMAND VantuSkin::vantuskin-cli export ${source_options} -o "${bundle}" --name "${name}"
                 ${export_options} --force
-        COMMAND Qt5::rcc --name "${name}" --output "${compiled}" "${bundle}/${name}.qrc"
+        COMMAND Qt${qt}::rcc --name "${name}" --output "${compiled}" "${bundle}/${name}.qrc"
         DEPENDS ${depends}
         COMMENT "Exporting skin ${name} for ${arg_TARGET}"
         VERBATIM)

@@ -99,7 +99,7 @@ const Case kCases[] = {
      1, "rcc broke", "", "out/marker.txt !out/psblack.css"},
     {"--force replaces", "export --skin psblack -o {dir}/out --force", "", 0, "", "",
      "out/psblack.css|url(:/psblack/images/checkbox_checked.png) out/images/branch_open.png out/psblack.qrc "
-     "out/README.txt !out/marker.txt !out/images/branch_open@2x.png"},
+     "out/README.txt !out/marker.txt out/images/branch_open@2x.png out/psblack.qrc|images/branch_open@2x.png"},
     {"recoloured, with prefix, name and rcc",
      "export --from {dir}/saved.css --recolor --rcc --prefix themes/dark/ --name dark -o {dir}/b", "", 0, "", "",
      "b/dark.css|url(:/themes/dark/images/radiobutton_checked.png) b/dark.qrc|prefix=\"/themes/dark\" b/dark.rcc "

@@ -1,10 +1,12 @@
 #include "zavocreator.h"
+#include "qtversion.h"
 
 #include <QApplication>
 #include <QIcon>
 
 int main(int argc, char *argv[])
 {
+    QtVersion::enableHighDpiScaling();
     QApplication app(argc, argv);
     QApplication::setFont(programFont());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/main.ico")));

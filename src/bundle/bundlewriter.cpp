@@ -79,8 +79,8 @@ bool writeOutputMarker(const QString &dir, const QString &what, QString *error)
 }
 
 // The image files of a bundle for the sheet's url()s: file name and bytes,
-// the built-in ones as they are or, recoloured, drawn in the skin's colours
-// at single and double size.
+// the built-in ones as they are or, recoloured, drawn in the skin's colours,
+// each at single and double size (NAME@2x.png).
 std::optional<QVector<QPair<QString, QByteArray>>> bundleImages(const SkinBundle &bundle, bool recolor,
                                                                 QString *error)
 {
@@ -95,13 +95,17 @@ std::optional<QVector<QPair<QString, QByteArray>>> bundleImages(const SkinBundle
             return std::nullopt;
         }
         urlOfFile.insert(name, url);
+        const QString doubled = QFileInfo(name).completeBaseName() + QStringLiteral("@2x.png");
         if (!recolor) {
-            QFile file(url);
-            if (!file.open(QIODevice::ReadOnly)) {
-                *error = QStringLiteral("the sheet refers to %1, which cannot be read").arg(url);
-                return std::nullopt;
+            for (const QString &file : {name, doubled}) {
+                const QString path = QFileInfo(url).path() + QLatin1Char('/') + file;
+                QFile image(path);
+                if (!image.open(QIODevice::ReadOnly)) {
+                    *error = QStringLiteral("the sheet refers to %1, whose %2 cannot be read").arg(url, path);
+                    return std::nullopt;
+                }
+                images.append({file, image.readAll()});
             }
-            images.append({name, file.readAll()});
             continue;
         }
         const bool classic = QFileInfo(url).dir().dirName() == QLatin1String("classic");
@@ -112,8 +116,7 @@ std::optional<QVector<QPair<QString, QByteArray>>> bundleImages(const SkinBundle
                 *error = QStringLiteral("the sheet refers to %1, which has no drawing to recolour").arg(url);
                 return std::nullopt;
             }
-            const QString file = scale == 1 ? name : QFileInfo(name).completeBaseName() + QStringLiteral("@2x.png");
-            images.append({file, pngBytes(drawn->image)});
+            images.append({scale == 1 ? name : doubled, pngBytes(drawn->image)});
         }
     }
     return images;

@@ -33,8 +33,8 @@ struct BundleOptions
 bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleOptions &options, QString *error);
 
 // The image files for the sheet's url()s: file name and bytes, the built-in
-// ones as they are or, with `recolor`, drawn in the skin's colours at single
-// and double size (name@2x.png). Nothing, with the reason, if an image
+// ones as they are or, with `recolor`, drawn in the skin's colours; each at
+// single and double size (name@2x.png). Nothing, with the reason, if an image
 // cannot be read or has no drawing.
 std::optional<QVector<QPair<QString, QByteArray>>> bundleImages(const SkinBundle &bundle, bool recolor,
                                                                 QString *error);

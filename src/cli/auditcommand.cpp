@@ -3,6 +3,7 @@
 #include "reportedskins.h"
 
 #include "colorroles.h"
+#include "qtversion.h"
 #include "contrast.h"
 #include "contrastrepair.h"
 #include "skinreport.h"
@@ -110,7 +111,7 @@ int runAudit(const QStringList &arguments)
         return fail(error);
 
     QTextStream out(stdout);
-    out.setCodec("UTF-8");
+    QtVersion::writeUtf8(out);
     bool passes = true;
     for (const ReportedSkin &skin : *skins) {
         if (parser.isSet(QStringLiteral("fix"))) {

@@ -1,6 +1,7 @@
 // census: every widget a Qt program shows, rendered in a skin and checked
 // from its pixels.
 #include "commands.h"
+#include "qtversion.h"
 #include "reportedskins.h"
 
 #include "census.h"
@@ -65,7 +66,7 @@ int runCensus(const QStringList &arguments)
     const bool paletteOff = parser.isSet(QStringLiteral("stylesheet-only"));
     const QPalette standard = QApplication::style()->standardPalette();
     QTextStream out(stdout);
-    out.setCodec("UTF-8");
+    QtVersion::writeUtf8(out);
     int checks = 0, failed = 0, limited = 0;
     for (const ReportedSkin &skin : *skins) {
         QString sheet = skinSheet(skin.source);

@@ -3,6 +3,7 @@
 #include "skinsource.h"
 
 #include "colorroles.h"
+#include "qtversion.h"
 #include "builtinskins.h"
 #include "contrast.h"
 #include "skinfile.h"
@@ -23,7 +24,7 @@ int runList(const QStringList &arguments)
         return fail(QStringLiteral("list takes no arguments"));
 
     QTextStream out(stdout);
-    out.setCodec("UTF-8");
+    QtVersion::writeUtf8(out);
     for (const BuiltInSkin &skin : builtInSkins()) {
         const QString buttonText = skin.painted.value(ButtonTextColor, skin.painted.value(0));
         const QString warning = unreadableTextWarning(skin);

@@ -8,17 +8,18 @@
 #include "coverage.h"
 #include "bundlewriter.h"
 #include "skinfile.h"
+#include "qtversion.h"
 
 #include <QFileInfo>
 #include <QTextStream>
 
 namespace {
 
-// Qt's rcc: $VANTUSKIN_RCC, else the one found when this program was built.
+// Qt's rcc: $VANTUSKIN_RCC, else the one of the Qt this program runs on.
 QString rccProgram()
 {
     const QString fromEnvironment = qEnvironmentVariable("VANTUSKIN_RCC");
-    return fromEnvironment.isEmpty() ? QStringLiteral(VANTUSKIN_RCC) : fromEnvironment;
+    return fromEnvironment.isEmpty() ? QtVersion::toolsFolder() + QStringLiteral("/rcc") : fromEnvironment;
 }
 
 // The repaired skin, composed from the template, with a README note of what
@@ -54,9 +55,9 @@ int runExport(const QStringList &arguments)
                         "\"skin\" for --colors)."),
          QStringLiteral("name")},
         {QStringLiteral("prefix"), QStringLiteral("Resource prefix (default: /NAME)."), QStringLiteral("prefix")},
-        {QStringLiteral("recolor"), QStringLiteral("Draw the images in the skin's colours, also at double size.")},
-        {QStringLiteral("rcc"), QStringLiteral("Also write NAME.rcc with Qt's rcc (found at build time; "
-                                               "$VANTUSKIN_RCC overrides it).")},
+        {QStringLiteral("recolor"), QStringLiteral("Draw the images in the skin's colours (like all images, also as NAME@2x.png).")},
+        {QStringLiteral("rcc"), QStringLiteral("Also write NAME.rcc with the rcc of the Qt this program runs on "
+                                               "($VANTUSKIN_RCC overrides it).")},
         {QStringLiteral("force"), QStringLiteral("Replace an existing DIR.")},
         {QStringLiteral("complete"), QStringLiteral("Append the coverage layer (disabled states, windows and docks, "
                                                     "tool bars, tab, view and header parts) and its images.")},

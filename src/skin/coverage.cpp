@@ -233,13 +233,19 @@ QSlider::handle:horizontal,QSlider::handle:vertical,QScrollBar::handle:horizonta
 background:{handle};
 }
 
-/* tree branches, calendar month arrows and tool-button arrows */
+/* tree branches, calendar month arrows and tool-button arrows; the branch
+   marks at their own shape, centred: stretched into a short row, Qt 6
+   smooths their thin strokes away */
 QTreeView::branch:closed:has-children{
-border-image:url({images}branch_closed.png);
+margin:0px;
+border-image:none;
+image:url({images}branch_closed.png);
 }
 
 QTreeView::branch:open:has-children{
-border-image:url({images}branch_open.png);
+margin:0px;
+border-image:none;
+image:url({images}branch_open.png);
 }
 
 QToolButton#qt_calendar_prevmonth{
@@ -437,11 +443,12 @@ QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
     auto it = slot.globalMatch(text);
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
-        out += text.midRef(last, m.capturedStart() - last);
+        out += QStringView(text).mid(last, m.capturedStart() - last);
         out += values.value(m.captured(1), m.captured(0));
         last = m.capturedEnd();
     }
-    return out + text.midRef(last);
+    out += QStringView(text).mid(last);
+    return out;
 }
 
 QString appendCoverage(const QString &sheet, const QString &block)

@@ -49,12 +49,13 @@ QString pointUrls(const QString &original, const QString &root, bool quoted)
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
         const QString target = root + fileNameOf(m.captured(2).trimmed());
-        out += sheet.midRef(last, m.capturedStart() - last);
+        out += QStringView(sheet).mid(last, m.capturedStart() - last);
         out += QStringLiteral("url(") + (quoted ? QLatin1Char('"') + target + QLatin1Char('"') : target)
                + QLatin1Char(')');
         last = m.capturedEnd();
     }
-    return out + sheet.midRef(last);
+    out += QStringView(sheet).mid(last);
+    return out;
 }
 
 } // namespace

@@ -7,16 +7,19 @@
 #include <QHash>
 #include <QPainter>
 
-QImage transparentImage(int width, int height)
+QImage transparentImage(int width, int height, int scale)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     return image;
 }
 
 QImage finishedImage(const QImage &image)
 {
-    return image.convertToFormat(QImage::Format_ARGB32);
+    QImage finished = image.convertToFormat(QImage::Format_ARGB32);
+    finished.setDevicePixelRatio(1);
+    return finished;
 }
 
 QLinearGradient verticalGradient(qreal top, qreal bottom, const QColor &from, const QColor &to)
@@ -129,7 +132,7 @@ QImage radioButton(const QColor &face, const QColor &frame, const QColor &mark, 
 
 QImage paletted(const QImage &source)
 {
-    const QImage src = source.convertToFormat(QImage::Format_ARGB32);
+    const QImage src = finishedImage(source);
     for (int step = 1; step <= 64; step *= 2) {
         auto reduce = [step](QRgb c) -> QRgb {
             if (qAlpha(c) == 0)
@@ -170,9 +173,9 @@ QImage paletted(const QImage &source)
 }
 
 
-QImage classicCheckBox(bool checked)
+QImage classicCheckBox(bool checked, int scale)
 {
-    QImage img = transparentImage(52, 52);
+    QImage img = transparentImage(52, 52, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -190,9 +193,9 @@ QImage classicCheckBox(bool checked)
     return paletted(img);
 }
 
-QImage classicRadio(bool selected)
+QImage classicRadio(bool selected, int scale)
 {
-    QImage img = transparentImage(37, 37);
+    QImage img = transparentImage(37, 37, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -287,20 +290,20 @@ IndicatorColours skinIndicatorColours(const QStringList &colors, const QColor &p
     const QColor shaded = mixColors(face, frame, 0.45);
     return {sign, face, frame, tick, sign, shaded, frame, readableOn(mixColors(tick, shaded, 0.5), shaded, mark)};
 }
-QVector<NamedImage> classicSet()
+QVector<NamedImage> classicSet(int scale)
 {
     const QColor grey(0x94, 0x95, 0x93);
     return {
-        {"checkbox_checked.png", classicCheckBox(true)},
-        {"checkbox_unchecked.png", classicCheckBox(false)},
-        {"radio_normal.png", classicRadio(false)},
-        {"radio_selected.png", classicRadio(true)},
-        {"array_up.png", triangle(grey, QPolygonF({{0.5, 7}, {9.5, 7}, {5, 2}}), 10, 9)},
-        {"array_down.png", triangle(grey, QPolygonF({{0.5, 2}, {9.5, 2}, {5, 7}}), 10, 9)},
-        {"add-line_vertical.png", triangle(grey, QPolygonF({{0.5, 2}, {9.5, 2}, {5, 7}}), 10, 9)},
-        {"sub-line_vertical.png", triangle(grey, QPolygonF({{0.5, 7}, {9.5, 7}, {5, 2}}), 10, 9)},
-        {"add-line_horizontal.png", triangle(grey, QPolygonF({{2, 0.5}, {2, 9.5}, {7, 5}}), 9, 10)},
-        {"sub-line_horizontal.png", triangle(grey, QPolygonF({{7, 0.5}, {7, 9.5}, {2, 5}}), 9, 10)},
+        {"checkbox_checked.png", classicCheckBox(true, scale)},
+        {"checkbox_unchecked.png", classicCheckBox(false, scale)},
+        {"radio_normal.png", classicRadio(false, scale)},
+        {"radio_selected.png", classicRadio(true, scale)},
+        {"array_up.png", triangle(grey, QPolygonF({{0.5, 7}, {9.5, 7}, {5, 2}}), 10, 9, scale)},
+        {"array_down.png", triangle(grey, QPolygonF({{0.5, 2}, {9.5, 2}, {5, 7}}), 10, 9, scale)},
+        {"add-line_vertical.png", triangle(grey, QPolygonF({{0.5, 2}, {9.5, 2}, {5, 7}}), 10, 9, scale)},
+        {"sub-line_vertical.png", triangle(grey, QPolygonF({{0.5, 7}, {9.5, 7}, {5, 2}}), 10, 9, scale)},
+        {"add-line_horizontal.png", triangle(grey, QPolygonF({{2, 0.5}, {2, 9.5}, {7, 5}}), 9, 10, scale)},
+        {"sub-line_horizontal.png", triangle(grey, QPolygonF({{7, 0.5}, {7, 9.5}, {2, 5}}), 9, 10, scale)},
     };
 }
 

@@ -9,10 +9,12 @@
 #include <QStringList>
 #include <QVector>
 
-// A transparent ARGB image to paint on.
-QImage transparentImage(int width, int height);
+// A transparent ARGB image of `width` x `height` units at `scale` pixels per
+// unit, to paint on in units.
+QImage transparentImage(int width, int height, int scale = 1);
 
-// A painted image in the plain (not premultiplied) ARGB form it is stored in.
+// A painted image in the plain (not premultiplied) ARGB form it is stored
+// in, one pixel per unit again.
 QImage finishedImage(const QImage &image);
 
 // A gradient from `from` at y = `top` to `to` at y = `bottom`.
@@ -46,8 +48,8 @@ struct IndicatorColours
 // 20 x 20 times `scale` pixels.
 QVector<NamedImage> indicatorSet(const IndicatorColours &colours, int scale = 1);
 
-// The 10 images of the classic rule set.
-QVector<NamedImage> classicSet();
+// The 10 images of the classic rule set, at `scale` times their size.
+QVector<NamedImage> classicSet(int scale = 1);
 
 // The classic rule set's 10 images drawn like an indicator set, in its
 // colours: check boxes and radio buttons 20 x 20, arrows 10 x 9 or 9 x 10,

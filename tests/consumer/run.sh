@@ -3,9 +3,9 @@
 # which applies the skin with the lines of the bundle's README.txt. The first
 # bundle is the project README's example: its export command, CMake lines
 # and C++ lines must appear there as they are.
-# Usage: run.sh CLI CONSUMER_SOURCE WORK_DIR README.md CMAKE Qt5_DIR
+# Usage: run.sh CLI CONSUMER_SOURCE WORK_DIR README.md CMAKE QT_MAJOR
 set -eu
-cli=$1 source=$2 work=$3 readme=$4 cmake=$5 qtdir=$6
+cli=$1 source=$2 work=$3 readme=$4 cmake=$5 qt=$6
 colors='#E0E0E0,#2B2B2B,#555555,#3A3A3A,#333333,#4A4A4A,#404040,#FFB000'
 export QT_QPA_PLATFORM=offscreen
 rm -rf "$work"
@@ -21,7 +21,7 @@ bundle() {  # NAME FOLDER EXPORT-ARGUMENTS...
     awk -v cm="$dir/readme-lines.cmake" -v cpp="$dir/readme-lines.inc" '/^    / {
         if (!inside) blocks++; inside = 1; print substr($0, 5) > (blocks == 1 ? cm : cpp); next } { inside = 0 }' \
         "$folder/README.txt"
-    "$cmake" -S "$dir" -B "$dir/build" -DQt5_DIR="$qtdir" >/dev/null
+    "$cmake" -S "$dir" -B "$dir/build" -DQT_MAJOR="$qt" >/dev/null
     "$cmake" --build "$dir/build" -j2 >/dev/null
     "$dir/build/myapp"
 }
@@ -33,6 +33,6 @@ for part in "vantuskin-cli export --skin flatblack -o flatblack --recolor" \
 done
 bundle template skin --skin flatblack -o skin
 bundle classic skin --skin black -o skin --name classic --prefix /themes/classic
-bundle classic-recolor skin --skin black -o skin --recolor
+bundle classic-recolor skin --skin black -o skin --recolor --complete
 bundle colors skin --colors "$colors" -o skin --rcc
-bundle colors-recolor skin --colors "$colors" -o skin --recolor
+bundle colors-recolor skin --colors "$colors" -o skin --recolor --complete

@@ -191,11 +191,12 @@ QByteArray classicText(const QStringList &slotColours)
         auto it = slotMarker.globalMatch(text);
         while (it.hasNext()) {
             const auto m = it.next();
-            out += text.midRef(last, m.capturedStart() - last);
+            out += QStringView(text).mid(last, m.capturedStart() - last);
             out += slotColours.at(m.captured(1).toInt() - 1);
             last = m.capturedEnd();
         }
-        return out + text.midRef(last);
+        out += QStringView(text).mid(last);
+        return out;
     };
 
     QStringList lines;

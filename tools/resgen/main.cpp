@@ -78,13 +78,19 @@ int generate(const QDir &out, QTextStream &err)
         {"psblack", {QColor("#DCDCDC"), QColor("#444444"), QColor("#242424")}},
         {"lightblue", {QColor("#386487"), QColor("#EAF7FF"), QColor("#C0DCF2")}},
     };
-    for (const auto &set : sets)
-        for (const NamedImage &img : indicatorSet(set.colours))
-            write(QStringLiteral("qss/%1/%2").arg(QLatin1String(set.dir), img.name), pngBytes(img.image));
-    for (const NamedImage &img : classicSet())
-        write(QStringLiteral("qss/classic/") + img.name, pngBytes(img.image));
-    for (const NamedImage &img : applicationPictures())
-        write(QStringLiteral("image/") + img.name, pngBytes(img.image));
+    // Each image also as NAME@2x.png at double resolution, for scaled screens.
+    for (int scale : {1, 2}) {
+        auto file = [scale](const QString &folder, const QString &name) {
+            return folder + (scale == 1 ? name : QFileInfo(name).completeBaseName() + QStringLiteral("@2x.png"));
+        };
+        for (const auto &set : sets)
+            for (const NamedImage &img : indicatorSet(set.colours, scale))
+                write(file(QStringLiteral("qss/%1/").arg(QLatin1String(set.dir)), img.name), pngBytes(img.image));
+        for (const NamedImage &img : classicSet(scale))
+            write(file(QStringLiteral("qss/classic/"), img.name), pngBytes(img.image));
+        for (const NamedImage &img : applicationPictures(scale))
+            write(file(QStringLiteral("image/"), img.name), pngBytes(img.image));
+    }
     // Qt's "ico" writer: one 32-bit image in BMP form with its AND mask.
     QByteArray ico;
     QBuffer icoBuffer(&ico);

@@ -5,9 +5,9 @@
 
 namespace {
 
-QImage roundSymbol(int size, const QColor &light, const QColor &dark)
+QImage roundSymbol(int size, const QColor &light, const QColor &dark, int scale)
 {
-    QImage img = transparentImage(size, size);
+    QImage img = transparentImage(size, size, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(dark.darker(115), 1.5));
@@ -17,9 +17,9 @@ QImage roundSymbol(int size, const QColor &light, const QColor &dark)
     return img;
 }
 
-QImage infoSign()
+QImage infoSign(int scale)
 {
-    QImage img = roundSymbol(67, QColor(0x5F, 0xD0, 0x6E), QColor(0x1E, 0x9A, 0x3A));
+    QImage img = roundSymbol(67, QColor(0x5F, 0xD0, 0x6E), QColor(0x1E, 0x9A, 0x3A), scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -30,9 +30,9 @@ QImage infoSign()
     return finishedImage(img);
 }
 
-QImage questionSign()
+QImage questionSign(int scale)
 {
-    QImage img = roundSymbol(70, QColor(0xFF, 0xD8, 0x4A), QColor(0xE8, 0xA3, 0x00));
+    QImage img = roundSymbol(70, QColor(0xFF, 0xD8, 0x4A), QColor(0xE8, 0xA3, 0x00), scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::white, 7.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -49,9 +49,9 @@ QImage questionSign()
     return finishedImage(img);
 }
 
-QImage errorSign()
+QImage errorSign(int scale)
 {
-    QImage img = roundSymbol(68, QColor(0xFF, 0x6B, 0x6B), QColor(0xC8, 0x1E, 0x1E));
+    QImage img = roundSymbol(68, QColor(0xFF, 0x6B, 0x6B), QColor(0xC8, 0x1E, 0x1E), scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::white, 8, Qt::SolidLine, Qt::RoundCap));
@@ -61,9 +61,9 @@ QImage errorSign()
     return finishedImage(img);
 }
 
-QImage buttonPicture(const QColor &light, const QColor &dark, bool ok)
+QImage buttonPicture(const QColor &light, const QColor &dark, bool ok, int scale)
 {
-    QImage img = transparentImage(118, 120);
+    QImage img = transparentImage(118, 120, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(dark.darker(120), 2));
@@ -87,14 +87,14 @@ QImage buttonPicture(const QColor &light, const QColor &dark, bool ok)
 
 } // namespace
 
-QVector<NamedImage> applicationPictures()
+QVector<NamedImage> applicationPictures(int scale)
 {
     return {
-        {"msg_info.png", infoSign()},
-        {"msg_question.png", questionSign()},
-        {"msg_error.png", errorSign()},
-        {"btn_ok.png", buttonPicture(QColor(0x6C, 0xD8, 0x6C), QColor(0x1F, 0x93, 0x2F), true)},
-        {"btn_close.png", buttonPicture(QColor(0xFF, 0x7A, 0x6E), QColor(0xC0, 0x1E, 0x1E), false)},
+        {"msg_info.png", infoSign(scale)},
+        {"msg_question.png", questionSign(scale)},
+        {"msg_error.png", errorSign(scale)},
+        {"btn_ok.png", buttonPicture(QColor(0x6C, 0xD8, 0x6C), QColor(0x1F, 0x93, 0x2F), true, scale)},
+        {"btn_close.png", buttonPicture(QColor(0xFF, 0x7A, 0x6E), QColor(0xC0, 0x1E, 0x1E), false, scale)},
     };
 }
 

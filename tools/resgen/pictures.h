@@ -6,8 +6,9 @@
 #include <QImage>
 #include <QVector>
 
-// Message symbols and button pictures of the application collection.
-QVector<NamedImage> applicationPictures();
+// Message symbols and button pictures of the application collection, at
+// `scale` times their size.
+QVector<NamedImage> applicationPictures(int scale = 1);
 
 // The application icon, `size` pixels square (128 for main.ico).
 QImage applicationIcon(int size = 128);
