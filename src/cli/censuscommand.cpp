@@ -96,7 +96,7 @@ int runCensus(const QStringList &arguments)
         for (const CensusCheck &check : found) {
             out << skin.source.name << ": " << censusLine(check) << '\n';
             ++checks;
-            failed += !check.passed && !check.limited && !check.outside;
+            failed += !check.passed && !check.limited && check.outside.isEmpty();
             limited += check.limited;
         }
     }

@@ -144,7 +144,7 @@ bool renderSample(CensusWindow &sample, const ReportedSkin &skin, const QString 
     const QVector<CensusCheck> checks = takeCensus(sample, *colours);
     for (const CensusCheck &check : checks) {
         section->census.append({check.widget, check.check, check.figures, censusVerdict(check)});
-        failed += !check.passed && !check.limited && !check.outside;
+        failed += !check.passed && !check.limited && check.outside.isEmpty();
         limited += check.limited;
     }
     section->censusSummary = censusSummary(checks.size(), failed, limited);

@@ -144,9 +144,14 @@ QVector<NamedImage> coverageImages(const SkinColours &colours, bool doubleSize)
         const QVector<NamedImage> barSet = indicatorSet(onBars, scale);
         for (const auto &indicator : indicators) {
             const bool month = qstrncmp(indicator.name, "month", 5) == 0;
+            // The branch signs without the 20-pixel set's empty edge, so that
+            // a short row (Qt 6 draws them in 18) shows them unscaled, not
+            // smoothed into a faint blur.
+            const bool branch = qstrncmp(indicator.name, "branch", 6) == 0;
             for (const NamedImage &image : month ? barSet : set) {
                 if (image.name == QLatin1String(indicator.drawing))
-                    out.append({QLatin1String(indicator.name) + suffix, image.image});
+                    out.append({QLatin1String(indicator.name) + suffix,
+                                branch ? image.image.copy(2 * scale, 2 * scale, 16 * scale, 16 * scale) : image.image});
             }
         }
     }

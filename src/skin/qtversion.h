@@ -41,4 +41,11 @@ inline void writeUtf8(QTextStream &stream)
 #endif
 }
 
+// Whether a skin can set the placeholder colour of a line edit whose text
+// colour a style sheet sets: Qt 5 takes the palette's PlaceholderText, Qt 6.5
+// the sheet's placeholder-text-color. Qt 6.0 to 6.4 draw it in the sheet's
+// text colour at half opacity, whatever either says.
+constexpr bool placeholderColourReachable =
+    QT_VERSION < QT_VERSION_CHECK(6, 0, 0) || QT_VERSION >= QT_VERSION_CHECK(6, 5, 0);
+
 } // namespace QtVersion

@@ -2,6 +2,7 @@
 
 #include "censuswindow.h"
 #include "contrast.h"
+#include "qtversion.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -389,6 +390,10 @@ void checkInputs(Census &census, CensusWindow &window)
                 line->rect().adjusted(2, 2, -2, -2));
     census.disabledText(QStringLiteral("QLineEdit placeholder"), child(&window, "linePlaceholder"),
                         line->rect().adjusted(2, 2, -2, -2), QColor(), On::Panel, "placeholder text");
+    CensusCheck &placeholder = census.out->last();
+    if (!QtVersion::placeholderColourReachable && !placeholder.passed && !placeholder.limited)
+        placeholder.outside = QStringLiteral("beyond this Qt (it draws the placeholder in the sheet's text colour "
+                                             "at half opacity, whatever the palette says)");
     census.disabledText(QStringLiteral("QLineEdit disabled"), child(&window, "lineDisabled"),
                         line->rect().adjusted(2, 2, -2, -2), enabled);
 
@@ -434,7 +439,8 @@ void checkText(Census &census, CensusWindow &window)
                       metrics.horizontalAdvance(QStringLiteral("a link")), contents.height()));
     // Links take the palette's link colour, which no style sheet sets.
     CensusCheck &linkCheck = census.out->last();
-    linkCheck.outside = !census.withPalette && !linkCheck.passed && !linkCheck.limited;
+    if (!census.withPalette && !linkCheck.passed && !linkCheck.limited)
+        linkCheck.outside = QStringLiteral("beyond a style sheet (the program's palette sets it)");
     census.disabledText(QStringLiteral("QLabel disabled"), child(&window, "labelDisabled"), QRect(), enabled);
 
     auto *browser = child<QTextBrowser>(&window, "textBrowser");
@@ -675,7 +681,7 @@ QString censusVerdict(const CensusCheck &check)
 {
     return check.passed    ? QStringLiteral("ok")
            : check.limited ? QStringLiteral("limited by the skin's colours")
-           : check.outside ? QStringLiteral("beyond a style sheet (the program's palette sets it)")
+           : !check.outside.isEmpty() ? check.outside
                            : QStringLiteral("FAILED");
 }
 

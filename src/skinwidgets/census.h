@@ -20,7 +20,7 @@ struct CensusCheck
     QString figures;  // what was measured, e.g. "5.1:1, #FFFFFF on #444444"
     bool passed = true;
     bool limited = false;  // failed, but the skin's own colours cannot meet it
-    bool outside = false;  // failed where only the program's palette reaches
+    QString outside;       // why it failed where no skin reaches, if that is so
 };
 
 // Renders `window`, skinned as the application is now, page by page, with
@@ -46,7 +46,8 @@ struct CensusCheck
 // "buttons", "menu" or "file".
 // Without `withPalette` (the program keeps its own palette, as under
 // -stylesheet), link colours are `outside` a failure's count: a style sheet
-// cannot set them.
+// cannot set them. Neither can the palette or the sheet set the placeholder
+// colour under Qt 6.0 to 6.4 (see QtVersion::placeholderColourReachable).
 using CensusShots = std::function<void(const QString &name, const QImage &image)>;
 QVector<CensusCheck> takeCensus(CensusWindow &window, const SkinColours &colours, bool withPalette = true,
                                 const CensusShots &shots = {});

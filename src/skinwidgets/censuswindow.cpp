@@ -234,7 +234,7 @@ QWidget *buttonsPage(QTabWidget *pages)
     toolDisabled->setText(QStringLiteral("Disabled"));
     page.cell("Tool buttons", {toolButton("toolDelayed", "Delayed", QToolButton::DelayedPopup),
                                toolButton("toolMenuButton", "Menu button", QToolButton::MenuButtonPopup),
-                               toolButton("toolInstant", "Instant", QToolButton::InstantPopup), arrow,
+                               toolButton("toolInstant", "Instant popup", QToolButton::InstantPopup), arrow,
                                toolDisabled});
 
     auto *link = named(new QCommandLinkButton(QStringLiteral("Command link"), QStringLiteral("with a description")),
