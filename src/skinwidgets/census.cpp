@@ -172,7 +172,7 @@ public:
 
     void add(const QString &widget, const QString &check, const QString &figures, bool passed, bool limited = false)
     {
-        out->append({widget, check, figures, passed, !passed && limited});
+        out->append({widget, check, figures, passed, !passed && limited, QString()});
     }
 
     QColor text(const QString &widget, QWidget *w, QRect r = QRect(), On on = On::Panel)
@@ -274,24 +274,27 @@ W *child(QObject *parent, const char *name)
     return parent->findChild<W *>(QLatin1String(name));
 }
 
-QRect indicatorRect(QAbstractButton *button)
+// Where the style puts a check box's or radio button's indicator, or its
+// text.
+QRect buttonPart(QAbstractButton *button, bool indicator)
 {
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
     const bool radio = qobject_cast<QRadioButton *>(button);
-    return button->style()->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator,
-                                           &option, button);
+    const QStyle::SubElement part = indicator ? (radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator)
+                                              : (radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents);
+    return button->style()->subElementRect(part, &option, button);
+}
+
+QRect indicatorRect(QAbstractButton *button)
+{
+    return buttonPart(button, true);
 }
 
 QRect contentsRect(QAbstractButton *button)
 {
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    const bool radio = qobject_cast<QRadioButton *>(button);
-    return button->style()->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents,
-                                           &option, button);
+    return buttonPart(button, false);
 }
 
 QRect groupBoxPart(QGroupBox *box, QStyle::SubControl part)
