@@ -4,6 +4,7 @@
 #include "qtversion.h"
 #include "reportedskins.h"
 
+#include "bundlewriter.h"
 #include "census.h"
 #include "censuswindow.h"
 #include "coverage.h"
@@ -47,7 +48,7 @@ int runCensus(const QStringList &arguments)
         {QStringLiteral("stylesheet-only"),
          QStringLiteral("Set no palette, as a program started with -stylesheet gets none.")},
         {QStringLiteral("strict"), QStringLiteral("Exit with 1 if any check fails.")},
-        {QStringLiteral("images"), QStringLiteral("Also write each rendering checked to DIR/SKIN-WHAT.png."),
+        {QStringLiteral("images"), QStringLiteral("Also write each rendering checked to DIR/SKIN-WHAT.png (DIR: a new or empty folder, or one an earlier run wrote)."),
          QStringLiteral("dir")},
     });
     if (!parseArguments(parser, arguments))
@@ -61,6 +62,18 @@ int runCensus(const QStringList &arguments)
     const QTemporaryDir images;
     if (!images.isValid())
         return fail(QStringLiteral("cannot create a folder for the coverage images: %1").arg(images.errorString()));
+
+    // The renderings go into a folder of their own: a new or empty one, or
+    // one an earlier run wrote; never among files this program did not make.
+    const QString shots = parser.value(QStringLiteral("images"));
+    if (!shots.isEmpty()) {
+        if (!mayWriteOutputFolder(shots, true, &error))
+            return fail(error);
+        if (!QDir().mkpath(shots))
+            return fail(QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(shots)));
+        if (!writeOutputMarker(shots, QStringLiteral("vantuskin-cli census --images"), &error))
+            return fail(error);
+    }
 
     const bool complete = parser.isSet(QStringLiteral("complete"));
     const bool paletteOff = parser.isSet(QStringLiteral("stylesheet-only"));
@@ -84,7 +97,6 @@ int runCensus(const QStringList &arguments)
         applySkin(sheet, paletteOff ? standard : skinPalette(*colours));
         // A new window for each skin: nothing of the one before stays.
         CensusWindow window;
-        const QString shots = parser.value(QStringLiteral("images"));
         const auto save = [&](const QString &what, const QImage &image) {
             const QString path = QDir(shots).filePath(skin.source.name + QLatin1Char('-') + what + ".png");
             if (!image.save(path, "PNG"))
