@@ -6,6 +6,11 @@
 // machine. Argument: the number of runs per figure. Each figure is given as
 // time on the clock and as this thread's processor time, which stays
 // comparable when other work shares the machine.
+//
+// Qt seeds its hash tables anew in every process, and the order they give
+// moves the cost of a restyle by up to a tenth from one process to the
+// next. The restyle figures are therefore measured in five processes of
+// their own, and each ratio is the median of the five, with its spread.
 #include "colorroles.h"
 #include "skincatalogue.h"
 #include "zavocreatorprobe.h"
@@ -101,18 +106,10 @@ ProcessFigures startUp(QStringList arguments, int runs)
     return {median(firstFrame), median(process), peakKb / 1024};
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// The restyle figures of one process: floor, keystroke, Open and skin
+// switch, each as clock and processor milliseconds.
+std::vector<Figure> measureRestyle(int runs)
 {
-    QApplication app(argc, argv);
-    QApplication::setFont(programFont());
-    QTextStream out(stdout);
-    const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 21;
-
-    const ProcessFigures program = startUp({}, 7);
-    const ProcessFigures bare = startUp({QStringLiteral("--bare")}, 7);
-
     ZavoCreator window;
     window.show();
     QCoreApplication::processEvents();
@@ -140,40 +137,95 @@ int main(int argc, char *argv[])
         files << dir.filePath(QString::number(files.size()) + QStringLiteral(".css"));
         QFile file(files.last());
         if (!file.open(QIODevice::WriteOnly))
-            return 1;
+            return {};
         file.write(composeSkin(templateText, findSkin(QString::fromUtf8(name))->colors).sheet.toUtf8());
     }
 
     const QString names[] {QString::fromUtf8("紫色"), QString::fromUtf8("白色扁平")};
     // Interleaved rounds, so that a busy moment of the machine touches all
     // figures alike.
-    std::vector<Figure> k, o, s, f;
+    std::vector<Figure> f, k, o, s;
     for (int round = 0; round < 3; ++round) {
         f.push_back(medianMs(runs, plainApply));
         k.push_back(medianMs(runs, [&](int i) { ui->txtBorderColor->setText(borders[i % 2]); }));
         o.push_back(medianMs(runs, [&](int i) { ZavoCreatorProbe::openSkinFile(window, files[i % 2]); }));
         s.push_back(medianMs(std::max(3, runs / 3), [&](int i) { ZavoCreatorProbe::changeStyle(window, names[i % 2]); }));
     }
-    const Figure floor = median(f);
-    const Figure keystroke = median(k);
-    const Figure open = median(o);
-    const Figure skinSwitch = median(s);
-    const auto line = [&out, &floor](const Figure &figure) {
-        out << figure.ms << " ms   ratio " << figure.ms / floor.ms << "   processor time " << figure.cpuMs
-            << " ms   ratio " << figure.cpuMs / floor.cpuMs << '\n';
+    return {median(f), median(k), median(o), median(s)};
+}
+
+constexpr int RestyleProcesses = 5;
+
+// One process's figures on one line: clock and processor milliseconds of
+// floor, keystroke, Open and skin switch.
+std::vector<Figure> restyleInProcess(int runs)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QString::number(runs), QStringLiteral("--restyle")});
+    child.waitForFinished(600000);
+    const QList<QByteArray> numbers = child.readAllStandardOutput().simplified().split(' ');
+    std::vector<Figure> figures;
+    for (int i = 0; i + 1 < numbers.size(); i += 2)
+        figures.push_back({numbers[i].toDouble(), numbers[i + 1].toDouble()});
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setFont(programFont());
+    QTextStream out(stdout);
+    const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 21;
+
+    if (argc > 2 && QByteArray(argv[2]) == "--restyle") {
+        for (const Figure &figure : measureRestyle(runs))
+            out << figure.ms << ' ' << figure.cpuMs << ' ';
+        out << '\n';
+        return 0;
+    }
+
+    const ProcessFigures program = startUp({}, 7);
+    const ProcessFigures bare = startUp({QStringLiteral("--bare")}, 7);
+
+    // Per figure (floor, keystroke, Open, switch): each process's clock
+    // time, and its ratios to that process's floor.
+    std::vector<double> ms[4], cpuMs[4], ratio[4], cpuRatio[4];
+    for (int p = 0; p < RestyleProcesses; ++p) {
+        const std::vector<Figure> figures = restyleInProcess(runs);
+        if (figures.size() != 4) {
+            QTextStream(stderr) << "bench_restyle: a measuring process gave no figures\n";
+            return 1;
+        }
+        for (int i = 0; i < 4; ++i) {
+            ms[i].push_back(figures[i].ms);
+            cpuMs[i].push_back(figures[i].cpuMs);
+            ratio[i].push_back(figures[i].ms / figures[0].ms);
+            cpuRatio[i].push_back(figures[i].cpuMs / figures[0].cpuMs);
+        }
+    }
+    const auto spread = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        return QStringLiteral("%1-%2").arg(values.front(), 0, 'f', 2).arg(values.back(), 0, 'f', 2);
+    };
+    const auto line = [&](int i) {
+        out << median(ms[i]) << " ms   ratio " << median(ratio[i]) << " (" << spread(ratio[i])
+            << ")   processor time " << median(cpuMs[i]) << " ms   ratio " << median(cpuRatio[i]) << '\n';
     };
 
     out.setRealNumberNotation(QTextStream::FixedNotation);
     out.setRealNumberPrecision(2);
-    out << "runs per figure: " << runs << " x 3 rounds (median)\n"
-        << "floor, setPalette + setStyleSheet: " << floor.ms << " ms              processor time "
-        << floor.cpuMs << " ms\n";
+    out << "runs per figure: " << runs << " x 3 rounds (median) in each of " << RestyleProcesses
+        << " processes; median over the processes (lowest-highest)\n"
+        << "floor, setPalette + setStyleSheet: " << median(ms[0]) << " ms              processor time "
+        << median(cpuMs[0]) << " ms\n";
     out << "keystroke, recompose + apply:      ";
-    line(keystroke);
+    line(1);
     out << "open a skin file:                  ";
-    line(open);
+    line(2);
     out << "skin switch (changeStyle):         ";
-    line(skinSwitch);
+    line(3);
     out << "start-up to first painted frame:   " << program.firstFrameMs << " ms, bare QMainWindow "
         << bare.firstFrameMs << " ms   ratio " << program.firstFrameMs / bare.firstFrameMs << '\n'
         << "whole process, teardown included:  " << program.processMs << " ms, bare QMainWindow "
