@@ -100,10 +100,8 @@ int runAudit(const QStringList &arguments)
                       QStringLiteral("Repair the skin: move the OKLCH lightness of each failing text, border and "
                                      "highlight colour to the nearest that meets its pairs, and audit the result. "
                                      "The last line of each skin is \"fixed: \" and its eight colours.")});
-    if (!parseArguments(parser, arguments))
+    if (!parseOptions(parser, arguments))
         return 1;
-    if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("audit takes no arguments besides its options"));
 
     QString error;
     const std::optional<QVector<ReportedSkin>> skins = reportedSkins(parser, &error);

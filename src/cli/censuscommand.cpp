@@ -51,10 +51,8 @@ int runCensus(const QStringList &arguments)
         {QStringLiteral("images"), QStringLiteral("Also write each rendering checked to DIR/SKIN-WHAT.png (DIR: a new or empty folder, or one an earlier run wrote)."),
          QStringLiteral("dir")},
     });
-    if (!parseArguments(parser, arguments))
+    if (!parseOptions(parser, arguments))
         return 1;
-    if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("census takes no arguments besides its options"));
     QString error;
     const std::optional<QVector<ReportedSkin>> skins = reportedSkins(parser, &error);
     if (!skins)

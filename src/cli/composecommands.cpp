@@ -44,10 +44,8 @@ int runCompose(const QStringList &arguments)
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                       QStringLiteral("The skin file to write (replaced atomically); standard output if absent."),
                       QStringLiteral("file.css")});
-    if (!parseArguments(parser, arguments))
+    if (!parseOptions(parser, arguments))
         return 1;
-    if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("compose takes no arguments besides its options"));
 
     QString error;
     const std::optional<SkinSource> skin = skinSource(parser, &error);

@@ -66,10 +66,8 @@ int runExport(const QStringList &arguments)
         {QStringLiteral("accessible"), QStringLiteral("Write the repaired skin (as audit --fix repairs it), composed "
                                                       "from the template; README.txt lists what changed.")},
     });
-    if (!parseArguments(parser, arguments))
+    if (!parseOptions(parser, arguments))
         return 1;
-    if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("export takes no arguments besides its options"));
     if (!parser.isSet(QStringLiteral("output")))
         return fail(QStringLiteral("export needs the bundle's folder: -o DIR"));
 

@@ -187,10 +187,8 @@ int runGallery(const QStringList &arguments)
                                                                 "arrows in each skin's colours, as export does.")});
     parser.addOption({QStringLiteral("accessible"), QStringLiteral("Also render, beside each skin, its repair as "
                                                                    "audit --fix makes it (NAME-accessible).")});
-    if (!parseArguments(parser, arguments))
+    if (!parseOptions(parser, arguments))
         return 1;
-    if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("gallery takes no arguments besides its options"));
     if (!parser.isSet(QStringLiteral("output")))
         return fail(QStringLiteral("name the gallery folder with -o"));
 

@@ -133,3 +133,15 @@ bool parseArguments(QCommandLineParser &parser, const QStringList &arguments)
     fail(parser.errorText());
     return false;
 }
+
+bool parseOptions(QCommandLineParser &parser, const QStringList &arguments)
+{
+    if (!parseArguments(parser, arguments))
+        return false;
+    if (parser.positionalArguments().isEmpty())
+        return true;
+    // arguments[0] is "vantuskin-cli COMMAND".
+    const QString command = arguments.value(0).section(QLatin1Char(' '), -1);
+    fail(QStringLiteral("%1 takes no arguments besides its options").arg(command));
+    return false;
+}

@@ -40,4 +40,8 @@ std::optional<SkinSource> builtInSkin(const QString &name, QString *error);
 // and returning false on an unknown option or a missing value.
 bool parseArguments(QCommandLineParser &parser, const QStringList &arguments);
 
+// As parseArguments(), for a command that takes options only: anything else
+// on the line fails with "<command> takes no arguments besides its options".
+bool parseOptions(QCommandLineParser &parser, const QStringList &arguments);
+
 #endif // SKINSOURCE_H
