@@ -37,6 +37,13 @@ trap 'rm -f "$table" "$table.readme"' EXIT
     done
 } > "$table"
 
+# Only between one pair of markers: without both, the rest of the README
+# would be lost.
+if [ "$(grep -c '^<!-- repair-table -->$' README.md)" != 1 ] ||
+    [ "$(grep -c '^<!-- /repair-table -->$' README.md)" != 1 ]; then
+    echo "README.md needs one <!-- repair-table --> line and one <!-- /repair-table --> line; nothing changed" >&2
+    exit 1
+fi
 awk -v table="$table" '
     /^<!-- \/repair-table -->/ { skipping = 0 }
     !skipping { print }
