@@ -48,4 +48,9 @@ inline void writeUtf8(QTextStream &stream)
 constexpr bool placeholderColourReachable =
     QT_VERSION < QT_VERSION_CHECK(6, 0, 0) || QT_VERSION >= QT_VERSION_CHECK(6, 5, 0);
 
+// Whether a style sheet's image for a part as many device pixels wide as the
+// single-size image is that image, drawn 1:1, rather than its @2x drawing:
+// Qt 5 chooses among the files by pixel size, Qt 6 by the screen's scale.
+constexpr bool picksImageByPixelSize = QT_VERSION < QT_VERSION_CHECK(6, 0, 0);
+
 } // namespace QtVersion
