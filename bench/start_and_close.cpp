@@ -8,6 +8,7 @@
 // started this process; without it, entry into main) to the end of the
 // first painted frame, and the peak resident memory in KB. Tearing the
 // window down afterwards is not part of the time.
+#include "qtversion.h"
 #include "zavocreator.h"
 
 #include <QApplication>
@@ -59,6 +60,7 @@ int main(int argc, char *argv[])
     int exitCode = 0;
     CloseAfterFirstPaint closer;
     {
+        QtVersion::enableHighDpiScaling();
         QApplication app(argc, argv);
         std::unique_ptr<QMainWindow> window;
         if (bare) {
