@@ -35,6 +35,9 @@ if(VANTU_QT_MAJOR)
     endif()
     set(QT_VERSION_MAJOR ${VANTU_QT_MAJOR})
 else()
+    # Chosen anew each time: a folder configured for Qt 5 before goes back
+    # to Qt 6 when it is installed.
+    unset(QT_DIR CACHE)
     find_package(QT NAMES Qt6 Qt5 REQUIRED COMPONENTS Core)
     find_package(Qt${QT_VERSION_MAJOR} ${_vantu_qt_minimum_${QT_VERSION_MAJOR}} REQUIRED
         COMPONENTS ${_vantu_qt_components})
@@ -47,8 +50,28 @@ set_property(GLOBAL PROPERTY VANTUSKIN_QT_MAJOR ${QT_VERSION_MAJOR})
 # What a Qt 5 build and a Qt 6 build would both install carries the Qt
 # major version, so that both fit into one prefix (cmake/CMakeLists.txt).
 set(VANTU_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/vantuskin${QT_VERSION_MAJOR})
+# The default follows the Qt of each configuration: a folder configured for
+# the other Qt before does not keep that Qt's names. A suffix given by hand
+# (anything but the last default) is kept.
 if(QT_VERSION_MAJOR EQUAL 5)
     set(_vantu_suffix -qt5)
+else()
+    set(_vantu_suffix "")
+endif()
+set(_vantu_automatic OFF)
+if(DEFINED _VANTU_DEFAULT_PROGRAM_SUFFIX)
+    if("${VANTU_PROGRAM_SUFFIX}" STREQUAL "${_VANTU_DEFAULT_PROGRAM_SUFFIX}")
+        set(_vantu_automatic ON)
+    endif()
+elseif("${VANTU_PROGRAM_SUFFIX}" MATCHES "^(-qt5)?$") # configured before the default was recorded
+    set(_vantu_automatic ON)
+endif()
+if(DEFINED CACHE{VANTU_PROGRAM_SUFFIX} AND _vantu_automatic
+        AND NOT "${VANTU_PROGRAM_SUFFIX}" STREQUAL "${_vantu_suffix}")
+    message(STATUS "Program names follow Qt ${QT_VERSION_MAJOR}: suffix \"${_vantu_suffix}\" "
+        "instead of \"${VANTU_PROGRAM_SUFFIX}\"")
+    unset(VANTU_PROGRAM_SUFFIX CACHE)
 endif()
 set(VANTU_PROGRAM_SUFFIX "${_vantu_suffix}" CACHE STRING
     "Appended to the installed program names and desktop id (default: -qt5 for Qt 5)")
+set(_VANTU_DEFAULT_PROGRAM_SUFFIX "${_vantu_suffix}" CACHE INTERNAL "The default VANTU_PROGRAM_SUFFIX last configured")
