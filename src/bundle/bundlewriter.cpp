@@ -8,6 +8,7 @@
 #include "skinpalette.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -15,6 +16,7 @@
 #include <QResource>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -69,6 +71,24 @@ bool mayWriteOutputFolder(const QString &dir, bool replace, QString *error)
     if (!replace)
         return refuse(QStringLiteral("it already exists; give --force to replace it"));
     return true;
+}
+
+QString outputFolderSummary(const QString &dir)
+{
+    const QDir folder(dir);
+    QStringList parts = folder.entryList(QDir::Files, QDir::Name);
+    const QStringList folders = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    int inside = 0;
+    for (const QString &sub : folders) {
+        QDirIterator it(folder.filePath(sub), QDir::Files, QDirIterator::Subdirectories);
+        for (; it.hasNext(); ++inside)
+            it.next();
+    }
+    if (folders.size() == 1)
+        parts << QStringLiteral("%1/ (%2 files)").arg(folders.constFirst()).arg(inside);
+    else if (folders.size() > 1)
+        parts << QStringLiteral("%1 folders (%2 files)").arg(folders.size()).arg(inside);
+    return QStringLiteral("wrote %1: %2").arg(QDir::toNativeSeparators(dir), parts.join(QStringLiteral(", ")));
 }
 
 bool writeOutputMarker(const QString &dir, const QString &what, QString *error)
@@ -180,8 +200,16 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
         const QString root = QLatin1Char(':') + (*prefix == QLatin1String("/") ? QString() : *prefix)
                              + QStringLiteral("/images/");
         sheet = appendCoverage(sheet, coverageBlock(*bundle.colours, root));
-        for (const NamedImage &image : coverageImages(*bundle.colours))
+        for (const NamedImage &image : coverageImages(*bundle.colours)) {
+            // One file per name: a .qrc that lists a file twice makes every
+            // consumer's rcc warn.
+            const auto same = [&image](const QPair<QString, QByteArray> &i) { return i.first == image.name; };
+            if (std::any_of(images->cbegin(), images->cend(), same)) {
+                *error = QStringLiteral("the coverage layer's image %1 has the name of one of the skin's").arg(image.name);
+                return false;
+            }
             images->append({image.name, pngBytes(image.image)});
+        }
     }
     QStringList files {bundle.name + QStringLiteral(".css")};
     for (const auto &image : qAsConst(*images)) {
@@ -216,6 +244,10 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
                          .arg(options.rccProgram, output.isEmpty() ? rcc.errorString() : output);
             return false;
         }
+        // What rcc warns of reaches the user; it did write the file.
+        const QString warnings = QString::fromLocal8Bit(rcc.readAllStandardError()).trimmed();
+        if (!warnings.isEmpty())
+            QTextStream(stderr) << "rcc: " << warnings << '\n';
     }
 
     QTemporaryDir parking(parent + QStringLiteral("/.") + target.fileName() + QStringLiteral("-old-XXXXXX"));

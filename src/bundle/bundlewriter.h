@@ -51,6 +51,10 @@ extern const char OutputMarkerName[];
 // the home folder. On refusal returns false with the reason in `error`.
 bool mayWriteOutputFolder(const QString &dir, bool replace, QString *error);
 
+// One line for the user on what the output folder `dir` holds: its files
+// by name and its subfolders with the number of files in them.
+QString outputFolderSummary(const QString &dir);
+
 // Writes the marker into the folder `dir`, saying what made it.
 bool writeOutputMarker(const QString &dir, const QString &what, QString *error);
 

@@ -239,13 +239,13 @@ background:{handle};
 QTreeView::branch:closed:has-children{
 margin:0px;
 border-image:none;
-image:url({images}branch_closed.png);
+image:url({images}branch_collapsed.png);
 }
 
 QTreeView::branch:open:has-children{
 margin:0px;
 border-image:none;
-image:url({images}branch_open.png);
+image:url({images}branch_expanded.png);
 }
 
 QToolButton#qt_calendar_prevmonth{

@@ -127,8 +127,8 @@ QVector<NamedImage> coverageImages(const SkinColours &colours, bool doubleSize)
                       {"radio_checked", "radiobutton_checked.png"},
                       {"radio_unchecked_disabled", "radiobutton_unchecked_disable.png"},
                       {"radio_checked_disabled", "radiobutton_checked_disable.png"},
-                      {"branch_closed", "branch_open.png"},
-                      {"branch_open", "branch_close.png"},
+                      {"branch_collapsed", "branch_open.png"},
+                      {"branch_expanded", "branch_close.png"},
                       {"month_previous", "calendar_prevmonth.png"},
                       {"month_next", "calendar_nextmonth.png"}};
     const IndicatorColours drawnIn {k.tick, colours.panel, k.onPanel, k.tick, k.onPanel,
