@@ -67,7 +67,7 @@ bool makeInputs(const QString &dir)
 // Rows run in {dir}/proj with $HOME {dir}/home; a row that fails leaves
 // every file below {dir} as it was. Arguments and rcc ($VANTUSKIN_RCC) with
 // {dir} for the row's folder; output
-// "@file" for that input file's bytes; files that exist afterwards, "path|text"
+// "@file" for that input file's bytes, "~text" for output that holds text; files that exist afterwards, "path|text"
 // holding the text, "!" for the opposite.
 struct Case { const char *name, *arguments, *rcc; int exitCode; const char *error, *output, *files; };
 const Case kCases[] = {
@@ -92,23 +92,29 @@ const Case kCases[] = {
     {"the home folder", "export --skin psblack -o {dir}/home --force", "", 1, "it is or holds the home folder", "",
      ""},
     {"gallery: a folder of one's own", "gallery --skin psblack -o {dir}/notes", "", 1, "did not write", "", ""},
+    {"gallery: an earlier output without --force", "gallery --skin psblack -o {dir}/out", "", 1,
+     "out: it already exists; give --force", "", ""},
     {"text equal to its panel: a warning", "export --skin blackwhite -o {dir}/b", "", 0,
-     "warning: blackwhite's text colour equals its panel colour", "", "b/blackwhite.css|/*TextColor:#F0F0F0*/"},
-    {"an empty folder", "export --skin psblack -o {dir}/empty --force", "", 0, "", "", "empty/psblack.css"},
+     "warning: blackwhite's text colour equals its panel colour", "~wrote {dir}/b: README.txt, blackwhite.css, "
+     "blackwhite.qrc, images/ (", "b/blackwhite.css|/*TextColor:#F0F0F0*/"},
+    {"an empty folder", "export --skin psblack -o {dir}/empty --force", "", 0, "", "~wrote", "empty/psblack.css"},
     {"--force keeps the old folder on failure", "export --skin psblack -o {dir}/out --force --rcc", "{dir}/failing-rcc",
      1, "rcc broke", "", "out/marker.txt !out/psblack.css"},
-    {"--force replaces", "export --skin psblack -o {dir}/out --force", "", 0, "", "",
+    {"--force replaces", "export --skin psblack -o {dir}/out --force", "", 0, "", "~wrote",
      "out/psblack.css|url(:/psblack/images/checkbox_checked.png) out/images/branch_open.png out/psblack.qrc "
      "out/README.txt !out/marker.txt out/images/branch_open@2x.png out/psblack.qrc|images/branch_open@2x.png"},
     {"recoloured, with prefix, name and rcc",
-     "export --from {dir}/saved.css --recolor --rcc --prefix themes/dark/ --name dark -o {dir}/b", "", 0, "", "",
+     "export --from {dir}/saved.css --recolor --rcc --prefix themes/dark/ --name dark -o {dir}/b", "", 0, "", "~wrote",
      "b/dark.css|url(:/themes/dark/images/radiobutton_checked.png) b/dark.qrc|prefix=\"/themes/dark\" b/dark.rcc "
      "b/images/checkbox_checked@2x.png b/README.txt|#2B2B2B !b/dark.css|:/qss/ !b/images/add_left.png"},
-    {"complete, with files", "export --skin black --complete --files -o {dir}/b", "", 0, "", "",
-     "b/black.css|VantuSkin b/black.qrc|images/check_checked@2x.png b/images/dock_close@2x.png "
+    // Qt's rcc warns on stderr of a file listed twice.
+    {"complete, with files and rcc", "export --skin black --complete --files --rcc -o {dir}/b", "", 0, "", "~wrote",
+     "b/black.css|VantuSkin b/black.qrc|images/check_checked@2x.png b/images/dock_close@2x.png b/black.rcc "
      "b/black.files.css|/b/images/tab_close.png) !b/black.files.css|url(:"},
-    {"accessible: a classic-form skin repaired and composed", "export --skin white --accessible -o {dir}/b", "", 0,
-     "", "", "b/white.css|/*BorderColor:#8A8A8A*/ b/README.txt|#8A8A8A b/images/checkbox_checked.png"},
+    {"accessible: a classic-form skin repaired and composed, named apart from it",
+     "export --skin white --accessible -o {dir}/b", "", 0, "", "~wrote {dir}/b: README.txt, white-accessible.css",
+     "b/white-accessible.css|/*BorderColor:#8A8A8A*/ b/README.txt|#8A8A8A b/images/checkbox_checked.png "
+     "b/white-accessible.qrc|prefix=\"/white-accessible\" b/white-accessible.css|url(:/white-accessible/images/"},
     {"colours from a completed sheet", "compose --from {dir}/completed.css", "", 0, "", "@saved.css", ""},
     {"compose equals Save's bytes", "compose --from {dir}/saved.css", "", 0, "", "@saved.css", ""},
     {"check: missing from the built-in resources", "check {dir}/nope.css", "", 1, "1 of 1 url()s do not resolve",
@@ -164,9 +170,14 @@ void CliTest::run()
     const QString errors = QString::fromUtf8(cli.readAllStandardError());
     QCOMPARE(cli.exitCode(), c.exitCode);
     QFile input(dir.filePath(QString(c.output).mid(1)));
-    QCOMPARE(cli.readAllStandardOutput(), *c.output == '@' && input.open(QIODevice::ReadOnly)
-                                              ? input.readAll()
-                                              : QString(c.output).replace("{dir}", dir.path()).toUtf8());
+    const QByteArray output = cli.readAllStandardOutput();
+    const QByteArray expected = *c.output == '@' && input.open(QIODevice::ReadOnly)
+                                    ? input.readAll()
+                                    : QString(c.output).replace("{dir}", dir.path()).toUtf8();
+    if (*c.output == '~')
+        QVERIFY2(output.contains(expected.mid(1)), output.constData());
+    else
+        QCOMPARE(output, expected);
     QVERIFY2(*c.error ? errors.count('\n') == 1 && errors.contains(c.error) : errors.isEmpty(),
              qPrintable(errors));
     if (c.exitCode != 0)

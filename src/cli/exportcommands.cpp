@@ -52,13 +52,13 @@ int runExport(const QStringList &arguments)
          QStringLiteral("dir")},
         {QStringLiteral("name"),
          QStringLiteral("File name of the sheet and the .qrc (default: the style name, the file's base name, or "
-                        "\"skin\" for --colors)."),
+                        "\"skin\" for --colors; with --accessible followed by \"-accessible\")."),
          QStringLiteral("name")},
         {QStringLiteral("prefix"), QStringLiteral("Resource prefix (default: /NAME)."), QStringLiteral("prefix")},
         {QStringLiteral("recolor"), QStringLiteral("Draw the images in the skin's colours (like all images, also as NAME@2x.png).")},
         {QStringLiteral("rcc"), QStringLiteral("Also write NAME.rcc with the rcc of the Qt this program runs on "
                                                "($VANTUSKIN_RCC overrides it).")},
-        {QStringLiteral("force"), QStringLiteral("Replace an existing DIR.")},
+        {QStringLiteral("force"), QStringLiteral("Replace an earlier bundle or gallery in DIR.")},
         {QStringLiteral("complete"), QStringLiteral("Append the coverage layer (disabled states, windows and docks, "
                                                     "tool bars, tab, view and header parts) and its images.")},
         {QStringLiteral("files"), QStringLiteral("Also write DIR/NAME.files.css, its url()s absolute paths to "
@@ -75,9 +75,14 @@ int runExport(const QStringList &arguments)
     const std::optional<SkinSource> skin = skinSource(parser, &error);
     if (!skin)
         return fail(error);
-    const QString name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name")) : skin->name;
+    // A repaired skin is another skin: its own name and resource prefix, so
+    // that it can sit beside the plain one in a project.
+    const bool accessible = parser.isSet(QStringLiteral("accessible"));
+    const QString name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name"))
+                         : accessible                        ? skin->name + QStringLiteral("-accessible")
+                                                             : skin->name;
     SkinBundle bundle {name, skinSheet(*skin), skin->colors, {}, {}};
-    if (parser.isSet(QStringLiteral("accessible")))
+    if (accessible)
         bundle = accessibleBundle(name, skin->colors);
     bundle.colours = sheetColours(bundle.sheet, skin->name);
     if (!bundle.colours)
@@ -95,8 +100,10 @@ int runExport(const QStringList &arguments)
             return fail(QStringLiteral("Qt's rcc is not at \"%1\"; set VANTUSKIN_RCC to its path")
                             .arg(options.rccProgram));
     }
-    if (!writeSkinBundle(parser.value(QStringLiteral("output")), bundle, options, &error))
+    const QString output = parser.value(QStringLiteral("output"));
+    if (!writeSkinBundle(output, bundle, options, &error))
         return fail(error);
+    QTextStream(stdout) << outputFolderSummary(output) << '\n';
     if (skin->builtIn && !unreadableTextWarning(*skin->builtIn).isEmpty())
         QTextStream(stderr) << "vantuskin-cli: warning: " << unreadableTextWarning(*skin->builtIn) << '\n';
     return 0;

@@ -181,8 +181,9 @@ int runGallery(const QStringList &arguments)
         "with an index.html that shows the colours, the contrast table and the images."));
     addReportedSkinOptions(parser);
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
-                      QStringLiteral("The gallery folder; a previous gallery there is replaced whole."),
+                      QStringLiteral("The gallery folder (new, or with --force an earlier gallery or bundle)."),
                       QStringLiteral("dir")});
+    parser.addOption({QStringLiteral("force"), QStringLiteral("Replace an earlier gallery or bundle in DIR whole.")});
     parser.addOption({QStringLiteral("recolor"), QStringLiteral("Draw the check boxes, radio buttons, branch marks and "
                                                                 "arrows in each skin's colours, as export does.")});
     parser.addOption({QStringLiteral("accessible"), QStringLiteral("Also render, beside each skin, its repair as "
@@ -200,8 +201,8 @@ int runGallery(const QStringList &arguments)
         skins = withRepairs(*skins);
 
     const QString shown = QDir::toNativeSeparators(parser.value(QStringLiteral("output")));
-    // A previous gallery is replaced whole, as with export --force.
-    if (!mayWriteOutputFolder(parser.value(QStringLiteral("output")), true, &error))
+    // An earlier gallery is replaced whole, and only when asked, as by export.
+    if (!mayWriteOutputFolder(parser.value(QStringLiteral("output")), parser.isSet(QStringLiteral("force")), &error))
         return fail(error);
     const QFileInfo target(QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(QStringLiteral("output")))));
     if (!target.absoluteDir().exists())
@@ -249,5 +250,6 @@ int runGallery(const QStringList &arguments)
         return fail(QStringLiteral("%1; %2 is left as it was").arg(error, shown));
     if (!moveIntoPlace(built, target.absoluteFilePath(), spare.path(), &error))
         return fail(error);
+    QTextStream(stdout) << outputFolderSummary(parser.value(QStringLiteral("output"))) << '\n';
     return 0;
 }
