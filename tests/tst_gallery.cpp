@@ -176,13 +176,20 @@ void GalleryTest::oneCatalogue()
         QVERIFY2(runCli({"audit", "--skin", line.section('\t', 1, 1)}, &shown) == 0 || line.section('\t', 1, 1) == "-",
                  qPrintable(line));
     }
-    for (const QString &line : audited.split('\n', Qt::SkipEmptyParts)) {
-        if (!line.startsWith(' '))
+    QStringList lines = audited.split('\n', Qt::SkipEmptyParts);
+    const QString summary = lines.takeLast();
+    int failing = 0;
+    for (const QString &line : qAsConst(lines)) {
+        if (!line.startsWith(' ')) {
             fromAudit << line.section(':', 0, 0);
+            failing += !line.contains(": 0 of ");
+        }
     }
     QVERIFY(names.contains("blackwhite") && names.contains("lightbrown"));
     QCOMPARE(unknown.section(": ", 2).trimmed().split(", "), names);
     QCOMPARE(fromAudit, names);
+    QVERIFY2(summary.startsWith(QStringLiteral("%1 skins audited: %2 fail, ").arg(names.size()).arg(failing)),
+             qPrintable(summary));
 }
 
 void GalleryTest::galleryOfOneSkin()
@@ -217,6 +224,14 @@ void GalleryTest::galleryOfOneSkin()
             QVERIFY2(html.contains(QStringLiteral("href=\"%1/%2\"").arg(skin, image)), qPrintable(image));
         }
     }
+
+    // A second gallery replaces the first only with --force, and then whole.
+    QCOMPARE(runCli({"gallery", "--skin", "psblack", "-o", dir.filePath("g")}, &written, environment), 1);
+    QVERIFY2(written.contains("give --force"), qPrintable(written));
+    QVERIFY(QFileInfo::exists(dir.filePath("g/purple-accessible")) && !QFileInfo::exists(dir.filePath("g/psblack")));
+    QVERIFY2(runCli({"gallery", "--skin", "psblack", "--force", "-o", dir.filePath("g")}, &written, environment) == 0,
+             qPrintable(written));
+    QCOMPARE(QDir(dir.filePath("g")).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList {"psblack"});
 }
 
 void GalleryTest::oneRestyleShowsWhatTheMenuShows()

@@ -36,8 +36,8 @@ void printAudit(QTextStream &out, const QString &name, const QStringList &colors
 }
 
 // The audit of the repaired colours, a line per moved colour and the eight
-// repaired colours; false if some pair still fails.
-bool printRepair(QTextStream &out, const ReportedSkin &skin)
+// repaired colours; returns the repaired colours.
+QStringList printRepair(QTextStream &out, const ReportedSkin &skin)
 {
     // Built-in skins are repaired through the eight colours they are listed
     // with, which the classic-form files do not record themselves.
@@ -47,7 +47,7 @@ bool printRepair(QTextStream &out, const ReportedSkin &skin)
     for (const ColourFix &fix : repair.fixes)
         out << "  " << fixLine(fix) << '\n';
     out << "fixed: " << repair.colors.join(QLatin1Char(',')) << '\n';
-    return repair.complete;
+    return repair.colors;
 }
 
 } // namespace
@@ -110,14 +110,21 @@ int runAudit(const QStringList &arguments)
 
     QTextStream out(stdout);
     QtVersion::writeUtf8(out);
-    bool passes = true;
+    const bool fix = parser.isSet(QStringLiteral("fix"));
+    int failingSkins = 0, failingPairs = 0, pairs = 0;
     for (const ReportedSkin &skin : *skins) {
-        if (parser.isSet(QStringLiteral("fix"))) {
-            passes = printRepair(out, skin) && passes;
-            continue;
-        }
-        passes = passes && failingPairCount(skin.colors) == 0;
-        printAudit(out, skin.source.name, skin.colors, skin.note);
+        QStringList audited = skin.colors;
+        if (fix)
+            audited = printRepair(out, skin);
+        else
+            printAudit(out, skin.source.name, skin.colors, skin.note);
+        const int failing = failingPairCount(audited);
+        failingSkins += failing > 0;
+        failingPairs += failing;
+        pairs += checkContrast(audited).size();
     }
-    return parser.isSet(QStringLiteral("strict")) && !passes ? 1 : 0;
+    if (skins->size() > 1)
+        out << skins->size() << " skins audited" << (fix ? " after the repair" : "") << ": " << failingSkins
+            << " fail, " << failingPairs << " of " << pairs << " pairs fail\n";
+    return parser.isSet(QStringLiteral("strict")) && failingSkins > 0 ? 1 : 0;
 }
