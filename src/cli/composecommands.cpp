@@ -15,9 +15,15 @@ int runList(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Lists every built-in skin, one a line, tab-separated: style name, display name (\"-\" if none), kind\n"
-        "(template form, classic form, or composed from catalogue colours), the eight colours it paints in role\n"
-        "order, the colour of its button text, and a warning where its text cannot be read."));
+        "Lists every built-in skin, one a line, in tab-separated columns:\n"
+        "  1      style name, as --skin takes it\n"
+        "  2      display name, as the window's menu shows it (\"-\" if none)\n"
+        "  3      kind: template form, classic form, or composed from catalogue colours\n"
+        "  4-11   the eight colours it paints, in role order: text, panel, border, normal gradient start and\n"
+        "         end, dark gradient start and end, highlight\n"
+        "  12     the colour of its button text: the text colour, except in classic-form skins, which paint\n"
+        "         their buttons' text in a colour of their own\n"
+        "  13     only where it applies: a warning that its text cannot be read"));
     if (!parseArguments(parser, arguments))
         return 1;
     if (!parser.positionalArguments().isEmpty())
