@@ -186,13 +186,19 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    // Progress on stderr as each figure is measured: the whole run takes
+    // about a minute.
+    QTextStream progress(stderr);
+    progress << "start-up: the program, 7 processes" << Qt::endl;
     const ProcessFigures program = startUp({}, 7);
+    progress << "start-up: a bare QMainWindow, 7 processes" << Qt::endl;
     const ProcessFigures bare = startUp({QStringLiteral("--bare")}, 7);
 
     // Per figure (floor, keystroke, Open, switch): each process's clock
     // time, and its ratios to that process's floor.
     std::vector<double> ms[4], cpuMs[4], ratio[4], cpuRatio[4];
     for (int p = 0; p < RestyleProcesses; ++p) {
+        progress << "restyle figures: process " << p + 1 << " of " << RestyleProcesses << Qt::endl;
         const std::vector<Figure> figures = restyleInProcess(runs);
         if (figures.size() != 4) {
             QTextStream(stderr) << "bench_restyle: a measuring process gave no figures\n";

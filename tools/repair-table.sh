@@ -49,5 +49,9 @@ awk -v table="$table" '
     !skipping { print }
     /^<!-- repair-table -->/ { while ((getline line < table) > 0) print line; skipping = 1 }
 ' README.md > "$table.readme"
-mv "$table.readme" README.md
-echo "updated the repair table in README.md"
+if cmp -s "$table.readme" README.md; then
+    echo "the repair table in README.md is up to date"
+else
+    mv "$table.readme" README.md
+    echo "updated the repair table in README.md"
+fi

@@ -7,7 +7,7 @@ set(good [[vantuskin_add_skin(TARGET app SKIN psblack)]])
 set(cases
     "unknown SKIN|vantuskin_add_skin(TARGET app SKIN nosuch)|SKIN \"nosuch\" is not a built-in skin; the built-in skins are: black, blackblue, blackwhite"
     "COLORS not colours|vantuskin_add_skin(TARGET app COLORS \"#000000\" \"#FFFFFF\" red \"#000000\" \"#000000\" \"#000000\" \"#000000\" \"#000000\")|COLORS: \"red\" is not \"#\" followed by six hexadecimal digits"
-    "COLORS lost to unquoted hashes|vantuskin_add_skin(TARGET app COLORS #000000 #FFFFFF #000000 #000000 #000000 #000000 #000000 #000000\n)|COLORS has no colours"
+    "COLORS lost to unquoted hashes|vantuskin_add_skin(TARGET app COLORS #000000 #FFFFFF #000000 #000000 #000000 #000000 #000000 #000000\n)|COLORS has no colours; quote each colour, as in COLORS \"#E0E0E0\""
     "COLORS partly lost|vantuskin_add_skin(TARGET app COLORS \"#000000\" #FFFFFF #000000 #000000 #000000 #000000 #000000 #000000\n)|COLORS needs eight colours, got 1"
     "FROM a missing file|vantuskin_add_skin(TARGET app FROM nosuch.css)|FROM \"nosuch.css\": there is no file"
     "NAME twice|${good}\nvantuskin_add_skin(TARGET app SKIN flatwhite NAME psblack)|NAME \"psblack\" is already used on app"
