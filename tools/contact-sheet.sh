@@ -3,19 +3,24 @@
 # preview page of six built-in skins as vantuskin-cli's gallery renders
 # them, laid out by ImageMagick's montage (installed here if missing; the
 # program and its tests do not need it).
+# Argument: a built vantuskin-cli; without one it is built into build/release.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source ./deps.sh
 vantu_install_packages imagemagick
 
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVANTU_BUILD_TESTS=OFF -DVANTU_BUILD_TOOLS=OFF >/dev/null
-cmake --build build/release -j"$(nproc)" --target vantuskin-cli >/dev/null
+cli=${1:-}
+if [ -z "$cli" ]; then
+    cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVANTU_BUILD_TESTS=OFF -DVANTU_BUILD_TOOLS=OFF >/dev/null
+    cmake --build build/release -j"$(nproc)" --target vantuskin-cli >/dev/null
+    cli=build/release/src/cli/vantuskin-cli
+fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 tiles=()
 for skin in flatwhite psblack lightblue purple yellow darkblue; do
-    build/release/src/cli/vantuskin-cli gallery --skin "$skin" -o "$work/$skin" 2>/dev/null
+    "$cli" gallery --skin "$skin" -o "$work/$skin" >/dev/null 2>&1
     tiles+=(-label "$skin" "$work/$skin/$skin/01-widgets.png")
 done
 montage "${tiles[@]}" -font DejaVu-Sans -pointsize 16 -tile 3x -geometry 425x+8+8 -background white -depth 8 \
