@@ -65,6 +65,9 @@ int runExport(const QStringList &arguments)
                                                  "DIR/images/, for program -stylesheet DIR/NAME.files.css.")},
         {QStringLiteral("accessible"), QStringLiteral("Write the repaired skin (as audit --fix repairs it), composed "
                                                       "from the template; README.txt lists what changed.")},
+        {QStringLiteral("python"), QStringLiteral("Also write NAME.rcc (as --rcc) and NAME.py, a module whose apply() "
+                                                  "sets the skin in a PyQt or PySide program. The default NAME "
+                                                  "becomes a module name: \"-\" and \".\" turn into \"_\".")},
     });
     if (!parseOptions(parser, arguments))
         return 1;
@@ -75,7 +78,12 @@ int runExport(const QStringList &arguments)
     const std::optional<SkinSource> skin = skinSource(parser, &error);
     if (!skin)
         return fail(error);
-    const QString name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name")) : skin->name;
+    const bool python = parser.isSet(QStringLiteral("python"));
+    QString name = skin->name;
+    if (parser.isSet(QStringLiteral("name")))
+        name = parser.value(QStringLiteral("name"));
+    else if (python)
+        name = pythonModuleName(name);
     SkinBundle bundle {name, skinSheet(*skin), skin->colors, {}, {}};
     if (parser.isSet(QStringLiteral("accessible")))
         bundle = accessibleBundle(name, skin->colors);
@@ -89,7 +97,8 @@ int runExport(const QStringList &arguments)
     options.force = parser.isSet(QStringLiteral("force"));
     options.complete = parser.isSet(QStringLiteral("complete"));
     options.files = parser.isSet(QStringLiteral("files"));
-    if (parser.isSet(QStringLiteral("rcc"))) {
+    options.python = python;
+    if (python || parser.isSet(QStringLiteral("rcc"))) {
         options.rccProgram = rccProgram();
         if (!QFileInfo(options.rccProgram).isExecutable())
             return fail(QStringLiteral("Qt's rcc is not at \"%1\"; set VANTUSKIN_RCC to its path")
