@@ -42,7 +42,8 @@ QMap<QString, QByteArray> tree(const QString &dir)
 bool makeInputs(const QString &dir)
 {
     const QString sheet = composeSkin(readResourceText(":/qss/template.css"), QString(kColors).split(',')).sheet;
-    bool ok = writeText(dir + "/saved.css", skinFileBytes(sheet)) && writeText(dir + "/afile", "no folder")
+    bool ok = writeText(dir + "/saved.css", skinFileBytes(sheet)) && writeText(dir + "/dark-blue.css", skinFileBytes(sheet))
+              && writeText(dir + "/afile", "no folder")
               && writeText(dir + "/notrailer.css", "QWidget{color:#000000;}\r\n")
               && writeText(dir + "/out/marker.txt", "an earlier bundle")
               && writeText(dir + "/out/.vantuskin-output", "Written by vantuskin-cli export.\n")
@@ -115,6 +116,14 @@ const Case kCases[] = {
      "export --skin white --accessible -o {dir}/b", "", 0, "", "~wrote {dir}/b: README.txt, white-accessible.css",
      "b/white-accessible.css|/*BorderColor:#8A8A8A*/ b/README.txt|#8A8A8A b/images/checkbox_checked.png "
      "b/white-accessible.qrc|prefix=\"/white-accessible\" b/white-accessible.css|url(:/white-accessible/images/"},
+    {"python: a name with \"-\"", "export --skin flatwhite --python --name flatwhite-accessible -o {dir}/b", "", 1,
+     "\"flatwhite-accessible\" is not a Python module name (letters, digits and \"_\", not starting with a digit, "
+     "not a keyword); give --name flatwhite_accessible", "", "!b"},
+    {"python: a leading digit", "export --skin psblack --python --name 3d -o {dir}/b", "", 1, "give --name skin_3d", "",
+     ""},
+    {"python: a keyword", "export --skin psblack --python --name class -o {dir}/b", "", 1, "give --name class_", "", ""},
+    {"python: the default name made a module name", "export --from {dir}/dark-blue.css --python -o {dir}/b", "", 0, "",
+     "~wrote", "b/dark_blue.py|\":/dark_blue/dark_blue.css\" b/dark_blue.rcc b/README.txt|dark_blue.apply() !b/dark-blue.css"},
     {"colours from a completed sheet", "compose --from {dir}/completed.css", "", 0, "", "@saved.css", ""},
     {"compose equals Save's bytes", "compose --from {dir}/saved.css", "", 0, "", "@saved.css", ""},
     {"check: missing from the built-in resources", "check {dir}/nope.css", "", 1, "1 of 1 url()s do not resolve",

@@ -167,6 +167,11 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
                      .arg(bundle.name, bundleNameRule());
         return false;
     }
+    if (options.python && !isPythonModuleName(bundle.name)) {
+        *error = QStringLiteral("\"%1\" is not a Python module name (%2); give --name %3")
+                     .arg(bundle.name, pythonModuleNameRule(), pythonModuleName(bundle.name));
+        return false;
+    }
     const std::optional<QString> prefix =
         bundlePrefix(options.prefix.isEmpty() ? QLatin1Char('/') + bundle.name : options.prefix);
     if (!prefix) {
@@ -224,8 +229,16 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
     if (!writeFile(base + QStringLiteral(".css"), skinFileBytes(sheet), error)
         || !writeFile(base + QStringLiteral(".qrc"), qrcText(*prefix, files), error)
         || !writeFile(work.filePath(QStringLiteral("README.txt")),
-                      bundleReadme(target.fileName(), bundle, *prefix, withRcc, options.files).toUtf8(), error))
+                      bundleReadme(target.fileName(), bundle, *prefix, withRcc, options.files, options.python).toUtf8(),
+                      error))
         return false;
+    if (options.python) {
+        const QPalette palette = bundle.colours ? skinPalette(*bundle.colours)
+                                                : QPalette(skinPanelColor(bundle.sheet));
+        if (!writeFile(base + QStringLiteral(".py"),
+                       pythonModule(bundle.name, bundleSheetPath(bundle.name, *prefix), palette).toUtf8(), error))
+            return false;
+    }
     // The paths are those of the folder once it is in place.
     if (options.files
         && !writeFile(base + QStringLiteral(".files.css"),
@@ -235,8 +248,12 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
     if (withRcc) {
         QProcess rcc;
         rcc.setWorkingDirectory(work.path());
-        rcc.start(options.rccProgram, {QStringLiteral("--binary"), bundle.name + QStringLiteral(".qrc"),
-                                       QStringLiteral("-o"), bundle.name + QStringLiteral(".rcc")});
+        // Format 2 with zlib, which every Qt 5 and 6 reads, whatever
+        // compression its build supports.
+        rcc.start(options.rccProgram, {QStringLiteral("--binary"), QStringLiteral("--format-version"),
+                                       QStringLiteral("2"), QStringLiteral("--compress-algo"), QStringLiteral("zlib"),
+                                       bundle.name + QStringLiteral(".qrc"), QStringLiteral("-o"),
+                                       bundle.name + QStringLiteral(".rcc")});
         const bool ran = rcc.waitForFinished(120000);
         if (!ran || rcc.exitStatus() != QProcess::NormalExit || rcc.exitCode() != 0) {
             const QString output = QString::fromLocal8Bit(rcc.readAllStandardError()).trimmed();

@@ -65,6 +65,9 @@ int runExport(const QStringList &arguments)
                                                  "DIR/images/, for program -stylesheet DIR/NAME.files.css.")},
         {QStringLiteral("accessible"), QStringLiteral("Write the repaired skin (as audit --fix repairs it), composed "
                                                       "from the template; README.txt lists what changed.")},
+        {QStringLiteral("python"), QStringLiteral("Also write NAME.rcc (as --rcc) and NAME.py, a module whose apply() "
+                                                  "sets the skin in a PyQt or PySide program. The default NAME "
+                                                  "becomes a module name: \"-\" and \".\" turn into \"_\".")},
     });
     if (!parseOptions(parser, arguments))
         return 1;
@@ -76,11 +79,15 @@ int runExport(const QStringList &arguments)
     if (!skin)
         return fail(error);
     // A repaired skin is another skin: its own name and resource prefix, so
-    // that it can sit beside the plain one in a project.
+    // that it can sit beside the plain one in a project. A default name
+    // becomes a module name for --python.
     const bool accessible = parser.isSet(QStringLiteral("accessible"));
-    const QString name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name"))
-                         : accessible                        ? skin->name + QStringLiteral("-accessible")
-                                                             : skin->name;
+    const bool python = parser.isSet(QStringLiteral("python"));
+    QString name = accessible ? skin->name + QStringLiteral("-accessible") : skin->name;
+    if (parser.isSet(QStringLiteral("name")))
+        name = parser.value(QStringLiteral("name"));
+    else if (python)
+        name = pythonModuleName(name);
     SkinBundle bundle {name, skinSheet(*skin), skin->colors, {}, {}};
     if (accessible)
         bundle = accessibleBundle(name, skin->colors);
@@ -94,7 +101,8 @@ int runExport(const QStringList &arguments)
     options.force = parser.isSet(QStringLiteral("force"));
     options.complete = parser.isSet(QStringLiteral("complete"));
     options.files = parser.isSet(QStringLiteral("files"));
-    if (parser.isSet(QStringLiteral("rcc"))) {
+    options.python = python;
+    if (python || parser.isSet(QStringLiteral("rcc"))) {
         options.rccProgram = rccProgram();
         if (!QFileInfo(options.rccProgram).isExecutable())
             return fail(QStringLiteral("Qt's rcc is not at \"%1\"; set VANTUSKIN_RCC to its path")

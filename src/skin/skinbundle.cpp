@@ -4,6 +4,7 @@
 #include "skinpalette.h"
 
 #include <QFileInfo>
+#include <QMetaEnum>
 #include <QRegularExpression>
 #include <QXmlStreamWriter>
 
@@ -114,11 +115,57 @@ std::optional<QString> bundlePrefix(const QString &prefix)
     return QLatin1Char('/') + path;
 }
 
-QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const QString &prefix, bool withRcc,
-                     bool withFiles)
+bool isPythonModuleName(const QString &name)
 {
-    const QString sheetPath = QLatin1Char(':') + (prefix == QLatin1String("/") ? QString() : prefix)
-                              + QLatin1Char('/') + bundle.name + QStringLiteral(".css");
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    static const QStringList keywords = QStringLiteral(
+        "False None True and as assert async await break class continue def del elif else except finally for "
+        "from global if import in is lambda nonlocal not or pass raise return try while with yield").split(' ');
+    return pattern.match(name).hasMatch() && !keywords.contains(name);
+}
+
+QString pythonModuleNameRule()
+{
+    return QStringLiteral("letters, digits and \"_\", not starting with a digit, not a keyword");
+}
+
+QString pythonModuleName(const QString &name)
+{
+    static const QRegularExpression other(QStringLiteral("[^A-Za-z0-9_]"));
+    QString module = QString(name).replace(other, QStringLiteral("_"));
+    if (module.isEmpty() || module.at(0).isDigit())
+        module.prepend(QStringLiteral("skin_"));
+    return isPythonModuleName(module) ? module : module + QLatin1Char('_');
+}
+
+QString pythonModule(const QString &name, const QString &sheetPath, const QPalette &palette)
+{
+    const QMetaEnum roles = QMetaEnum::fromType<QPalette::ColorRole>();
+    QStringList rows;
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        if (role == QPalette::NoRole)
+            continue;
+        QString row = QStringLiteral("    (\"%1\"").arg(QLatin1String(roles.valueToKey(role)));
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            row += QStringLiteral(", \"%1\"").arg(palette.color(group, QPalette::ColorRole(role)).name().toUpper());
+        rows << row + QStringLiteral("),");
+    }
+    return readResourceText(QStringLiteral(":/python/skinmodule.py.in"))
+        .replace(QStringLiteral("@PALETTE@"), rows.join(QLatin1Char('\n')))
+        .replace(QStringLiteral("@SHEET@"), sheetPath)
+        .replace(QStringLiteral("@NAME@"), name);
+}
+
+QString bundleSheetPath(const QString &name, const QString &prefix)
+{
+    return QLatin1Char(':') + (prefix == QLatin1String("/") ? QString() : prefix) + QLatin1Char('/') + name
+           + QStringLiteral(".css");
+}
+
+QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const QString &prefix, bool withRcc,
+                     bool withFiles, bool withPython)
+{
+    const QString sheetPath = bundleSheetPath(bundle.name, prefix);
     const int width = bundle.name.size() + (withFiles ? 11 : 5);
     QString text = QStringLiteral("%1: a skin for Qt Widgets applications, made by vantuskin-cli.\n\n");
     auto row = [&text, width](const QString &file, const char *what) {
@@ -131,6 +178,8 @@ QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const 
         row(bundle.name + QStringLiteral(".rcc"), "the same resources, compiled for QResource::registerResource");
     if (withFiles)
         row(bundle.name + QStringLiteral(".files.css"), "the style sheet with the images' paths on disk");
+    if (withPython)
+        row(bundle.name + QStringLiteral(".py"), "the module that applies the skin in a Python program");
     text += QStringLiteral(
         "\nCopy this folder into your project as %3/ and add the resource file to\n"
         "your target (here myapp) in its CMakeLists.txt:\n\n"
@@ -161,6 +210,12 @@ QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const 
         text += QStringLiteral("\nTo load %1.rcc at run time instead of compiling the .qrc in, call\n"
                                "QResource::registerResource(\"path/to/%1.rcc\") before these lines.\n");
     }
+    if (withPython)
+        text += QStringLiteral("\nIn a Python program (PyQt6, PyQt5, PySide6 or PySide2), copy %1.py and\n"
+                               "%1.rcc beside it, or put this folder on sys.path, and once the\n"
+                               "QApplication exists apply the skin's palette and style sheet:\n\n"
+                               "    import %1\n"
+                               "    %1.apply()\n");
     const QString paletteWords = bundle.colours ? QStringLiteral("the skin's full palette")
                                                 : QStringLiteral("the palette from the panel colour");
     text = text.arg(bundle.name, prefix == QLatin1String("/") ? QString() : prefix, folderName, sheetPath,

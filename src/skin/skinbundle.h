@@ -4,6 +4,7 @@
 #include "coverage.h"
 
 #include <QByteArray>
+#include <QPalette>
 #include <QString>
 #include <QPair>
 #include <QStringList>
@@ -20,6 +21,8 @@
 //   NAME.rcc    optional: the same, compiled by Qt's rcc
 //   NAME.files.css  optional: the sheet with url()s that are absolute paths
 //               to images/, for `program -stylesheet DIR/NAME.files.css`
+//   NAME.py     optional, with NAME.rcc: a module whose apply() puts the
+//               skin on a Python program's QApplication
 //   README.txt  the CMake and C++ lines that add and apply the skin
 //
 // These are the texts a bundle is made of; src/bundle writes them.
@@ -52,6 +55,25 @@ QString bundleNameRule();
 // if it is not of that form.
 std::optional<QString> bundlePrefix(const QString &prefix);
 
+// Python module names: letters, digits and "_", not starting with a digit,
+// not a keyword.
+bool isPythonModuleName(const QString &name);
+
+// That rule in words, for messages.
+QString pythonModuleNameRule();
+
+// A Python module name close to the bundle name `name`: every character
+// other than a letter, digit or "_" becomes "_", a leading digit gets
+// "skin_" before it and a keyword "_" after it.
+QString pythonModuleName(const QString &name);
+
+// The text of NAME.py, the Python module of a bundle named `name` whose
+// sheet is the resource `sheetPath`: its apply() registers NAME.rcc from
+// the module's folder and sets `palette` (every role in all three groups,
+// written into the module) and the sheet on the running QApplication, with
+// PyQt6, PyQt5, PySide6 or PySide2.
+QString pythonModule(const QString &name, const QString &sheetPath, const QPalette &palette);
+
 struct SkinBundle
 {
     QString name;        // file name of the sheet and the .qrc, without suffix
@@ -65,9 +87,13 @@ struct SkinBundle
     QStringList readmeNotes;
 };
 
-// The README.txt of a bundle in a folder named `folderName`. Its two
-// indented blocks are the CMake lines and the C++ lines, in that order.
+// The resource path of the bundle's sheet: ":PREFIX/NAME.css".
+QString bundleSheetPath(const QString &name, const QString &prefix);
+
+// The README.txt of a bundle in a folder named `folderName`. Its first two
+// indented blocks are the CMake lines and the C++ lines, in that order;
+// `withPython` adds the Python lines as a third.
 QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const QString &prefix, bool withRcc,
-                     bool withFiles = false);
+                     bool withFiles = false, bool withPython = false);
 
 #endif // SKINBUNDLE_H
