@@ -32,8 +32,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "skin generator for Qt ${QT_VERSION_MAJOR} Widgets programs")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Pick eight colours and the window composes a style-sheet skin from them
+# CPack puts the summary above it as the synopsis.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Pick eight colours and the window composes a style-sheet skin from them
 and shows it on a large preview; its menu holds 23 skins. vantuskin-cli
 exports skins as resource bundles for Qt projects and judges their
 contrast and every widget from its pixels. The style plugin gives any
