@@ -32,7 +32,7 @@ const Command commands[] = {
 QString usage()
 {
     QString text = QStringLiteral("Usage: vantuskin-cli COMMAND [options]\n"
-                                  "       vantuskin-cli COMMAND --help\n\nCommands:\n");
+                                  "   or: vantuskin-cli COMMAND --help\n\nCommands:\n");
     for (const Command &command : commands)
         text += QStringLiteral("  %1  %2\n").arg(QLatin1String(command.name), -10).arg(QLatin1String(command.summary));
     return text + QStringLiteral("\nOptions:\n  -h, --help     Displays this help.\n"
@@ -95,7 +95,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (first == QLatin1String("-v") || first == QLatin1String("--version")) {
-        QTextStream(stdout) << "vantuskin-cli " << QCoreApplication::applicationVersion() << '\n';
+        QTextStream(stdout) << VANTUSKIN_PROGRAM " " << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
     for (const Command &command : commands) {
