@@ -108,7 +108,8 @@ const Case kCases[] = {
      "b/black.css|VantuSkin b/black.qrc|images/check_checked@2x.png b/images/dock_close@2x.png "
      "b/black.files.css|/b/images/tab_close.png) !b/black.files.css|url(:"},
     {"accessible: a classic-form skin repaired and composed", "export --skin white --accessible -o {dir}/b", "", 0,
-     "", "", "b/white.css|/*BorderColor:#8A8A8A*/ b/README.txt|#8A8A8A b/images/checkbox_checked.png"},
+     "", "", "b/white.css|/*BorderColor:#8A8A8A*/ b/README.txt|#8A8A8A b/images/checkbox_checked.png "
+     "b/README.txt|classic-form"},
     {"colours from a completed sheet", "compose --from {dir}/completed.css", "", 0, "", "@saved.css", ""},
     {"compose equals Save's bytes", "compose --from {dir}/saved.css", "", 0, "", "@saved.css", ""},
     {"check: missing from the built-in resources", "check {dir}/nope.css", "", 1, "1 of 1 url()s do not resolve",
