@@ -21,5 +21,5 @@ expect audit au
 expect --skin export --sk
 expect psblack export --skin ps
 expect "--accessible" gallery --acc
-expect "--strict --fix" audit --strict --f
+expect "--from --fix" audit --strict --f
 exit $status
