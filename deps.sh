@@ -8,6 +8,7 @@ VANTU_PACKAGES=(
     fonts-wqy-microhei fonts-font-awesome
     desktop-file-utils appstream
     python3 python3-pyqt6 python3-pyqt5 python3-pyside2.qtwidgets
+    help2man bash-completion pkg-config file dpkg-dev
 )
 
 vantu_install_packages() {

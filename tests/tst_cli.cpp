@@ -114,7 +114,7 @@ const Case kCases[] = {
      "b/black.files.css|/b/images/tab_close.png) !b/black.files.css|url(:"},
     {"accessible: a classic-form skin repaired and composed, named apart from it",
      "export --skin white --accessible -o {dir}/b", "", 0, "", "~wrote {dir}/b: README.txt, white-accessible.css",
-     "b/white-accessible.css|/*BorderColor:#8A8A8A*/ b/README.txt|#8A8A8A b/images/checkbox_checked.png "
+     "b/white-accessible.css|/*BorderColor:#8A8A8A*/ b/README.txt|#8A8A8A b/images/checkbox_checked.png b/README.txt|classic-form "
      "b/white-accessible.qrc|prefix=\"/white-accessible\" b/white-accessible.css|url(:/white-accessible/images/"},
     {"python: a name with \"-\"", "export --skin flatwhite --python --name flatwhite-accessible -o {dir}/b", "", 1,
      "\"flatwhite-accessible\" is not a Python module name (letters, digits and \"_\", not starting with a digit, "

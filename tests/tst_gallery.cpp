@@ -147,6 +147,10 @@ void GalleryTest::commands_data()
         << QStringList {"audit", "--fix", "--skin", "flatwhite"} << 0
         << "#00BB9E -> #00A188  lightness -0.074, worst pair 2.25:1 -> 3.01:1\n"
            "fixed: #57595B,#FFFFFF,#949494,#E4E4E4,#E4E4E4,#F6F6F6,#F6F6F6,#00A188\n";
+    QTest::newRow("--fix on a classic-form skin: first what it starts from")
+        << QStringList {"audit", "--fix", "--skin", "black"} << 0
+        << "starts from its catalogue colours, composed with the template, not from the colours it paints "
+           "(backgrounds: PanelColor #F0F0F0 becomes #464646)\nblack: 0 of 9 pairs fail (repaired)\n";
     QTest::newRow("--fix --strict, text no lightness repairs")
         << QStringList {"audit", "--fix", "--strict", "--skin", "blackwhite"} << 1 << "cannot be fully repaired";
     QTest::newRow("gallery without folder") << QStringList {"gallery", "--skin", "psblack"} << 1 << "with -o";

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Regenerates docs/contact-sheet.png, the README's contact sheet: the first
+# Regenerates docs/contact-sheet.png, the contact sheet of docs/census.md: the first
 # preview page of six built-in skins as vantuskin-cli's gallery renders
 # them, laid out by ImageMagick's montage (installed here if missing; the
 # program and its tests do not need it).

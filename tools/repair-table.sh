@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Regenerates the README's table of contrast repairs: for each skin of the
+# Regenerates the table of contrast repairs in docs/census.md: for each skin of the
 # menu, what `vantuskin-cli audit --fix` moves. The table stands between the
-# README's lines <!-- repair-table --> and <!-- /repair-table -->.
+# page's lines <!-- repair-table --> and <!-- /repair-table -->.
 # Argument: a built vantuskin-cli; without one it is built into build/release.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,9 +12,10 @@ if [ -z "$cli" ]; then
     cli=build/release/src/cli/vantuskin-cli
 fi
 default=flatwhite
+page=docs/census.md
 
 table=$(mktemp)
-trap 'rm -f "$table" "$table.readme"' EXIT
+trap 'rm -f "$table" "$table.page"' EXIT
 {
     echo "| Skin | Colour | Before | After | Worst pair before → after | Lightness moved |"
     echo "|---|---|---|---|---|---|"
@@ -37,21 +38,21 @@ trap 'rm -f "$table" "$table.readme"' EXIT
     done
 } > "$table"
 
-# Only between one pair of markers: without both, the rest of the README
+# Only between one pair of markers: without both, the rest of the page
 # would be lost.
-if [ "$(grep -c '^<!-- repair-table -->$' README.md)" != 1 ] ||
-    [ "$(grep -c '^<!-- /repair-table -->$' README.md)" != 1 ]; then
-    echo "README.md needs one <!-- repair-table --> line and one <!-- /repair-table --> line; nothing changed" >&2
+if [ "$(grep -c '^<!-- repair-table -->$' "$page")" != 1 ] ||
+    [ "$(grep -c '^<!-- /repair-table -->$' "$page")" != 1 ]; then
+    echo "$page needs one <!-- repair-table --> line and one <!-- /repair-table --> line; nothing changed" >&2
     exit 1
 fi
 awk -v table="$table" '
     /^<!-- \/repair-table -->/ { skipping = 0 }
     !skipping { print }
     /^<!-- repair-table -->/ { while ((getline line < table) > 0) print line; skipping = 1 }
-' README.md > "$table.readme"
-if cmp -s "$table.readme" README.md; then
-    echo "the repair table in README.md is up to date"
+' "$page" > "$table.page"
+if cmp -s "$table.page" "$page"; then
+    echo "the repair table in $page is up to date"
 else
-    mv "$table.readme" README.md
-    echo "updated the repair table in README.md"
+    mv "$table.page" "$page"
+    echo "updated the repair table in $page"
 fi

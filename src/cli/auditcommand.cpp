@@ -42,6 +42,8 @@ QStringList printRepair(QTextStream &out, const ReportedSkin &skin)
     // Built-in skins are repaired through the eight colours they are listed
     // with, which the classic-form files do not record themselves.
     const SkinRepair repair = repairSkin(skin.source.colors);
+    if (skin.source.builtIn && !repairBasisNote(*skin.source.builtIn).isEmpty())
+        out << repairBasisNote(*skin.source.builtIn) << '\n';
     printAudit(out, skin.source.name, repair.colors,
                repair.complete ? QStringLiteral("repaired") : QStringLiteral("cannot be fully repaired"));
     for (const ColourFix &fix : repair.fixes)

@@ -23,11 +23,13 @@ QString rccProgram()
 }
 
 // The repaired skin, composed from the template, with a README note of what
-// the repair changed.
-SkinBundle accessibleBundle(const QString &name, const QStringList &colors)
+// the repair changed (and, for a classic-form skin, what it started from).
+SkinBundle accessibleBundle(const QString &name, const SkinSource &skin)
 {
-    const SkinRepair repair = repairSkin(colors);
+    const SkinRepair repair = repairSkin(skin.colors);
     SkinBundle bundle {name, composeBuiltInTemplate(repair.colors), repair.colors, {}, {}};
+    if (skin.builtIn && !repairBasisNote(*skin.builtIn).isEmpty())
+        bundle.readmeNotes << repairBasisNote(*skin.builtIn);
     bundle.readmeNotes << (repair.complete ? QStringLiteral("Accessible: every colour pair this skin draws reaches WCAG 2 contrast")
                                            : QStringLiteral("Accessible as far as lightness goes: some colour pairs still miss WCAG 2"))
                        << QStringLiteral("(text 4.5:1, frames and the highlight 3:1). Only the OKLCH lightness of")
@@ -90,7 +92,7 @@ int runExport(const QStringList &arguments)
         name = pythonModuleName(name);
     SkinBundle bundle {name, skinSheet(*skin), skin->colors, {}, {}};
     if (accessible)
-        bundle = accessibleBundle(name, skin->colors);
+        bundle = accessibleBundle(name, *skin);
     bundle.colours = sheetColours(bundle.sheet, skin->name);
     if (!bundle.colours)
         bundle.colours = skinColours(bundle.colors);

@@ -164,7 +164,9 @@ QVector<ReportedSkin> withRepairs(const QVector<ReportedSkin> &skins)
         const QString note = QStringLiteral("%1 repaired by lightness%2%3")
                                  .arg(skin.source.name, moved.isEmpty() ? QString() : QStringLiteral(": "),
                                       moved.join(QStringLiteral(", ")))
-                             + (repair.complete ? QString() : QStringLiteral("; some pairs still fail"));
+                             + (repair.complete ? QString() : QStringLiteral("; some pairs still fail"))
+                             + (skin.source.builtIn && !repairBasisNote(*skin.source.builtIn).isEmpty()
+                                    ? QStringLiteral(". ") + repairBasisNote(*skin.source.builtIn) : QString());
         both << ReportedSkin {{skin.source.name + QStringLiteral("-accessible"), repair.colors, QString()},
                               repair.colors, note};
     }

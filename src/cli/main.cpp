@@ -3,6 +3,7 @@
 #include "skinsource.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <memory>
@@ -31,10 +32,29 @@ const Command commands[] = {
 QString usage()
 {
     QString text = QStringLiteral("Usage: vantuskin-cli COMMAND [options]\n"
-                                  "       vantuskin-cli COMMAND --help\n\nCommands:\n");
+                                  "   or: vantuskin-cli COMMAND --help\n\nCommands:\n");
     for (const Command &command : commands)
         text += QStringLiteral("  %1  %2\n").arg(QLatin1String(command.name), -10).arg(QLatin1String(command.summary));
-    return text + QStringLiteral("\nOptions:\n  -h, --help     Displays this help.\n  -v, --version  Displays version information.\n");
+    return text + QStringLiteral("\nOptions:\n  -h, --help     Displays this help.\n"
+                                 "  --help-all     Displays this help and that of every command.\n"
+                                 "  -v, --version  Displays version information.\n");
+}
+
+// The usage, then each command's --help under a heading, indented: the
+// whole of the manual page's text.
+QString allHelp()
+{
+    QString text = usage();
+    for (const Command &command : commands) {
+        QString help;
+        collectHelpInto(&help);
+        command.run({QStringLiteral("vantuskin-cli ") + QLatin1String(command.name), QStringLiteral("--help")});
+        help.replace(QRegularExpression(QStringLiteral("^(?=.)"), QRegularExpression::MultilineOption),
+                     QStringLiteral("  "));
+        text += QStringLiteral("\nThe %1 command:\n").arg(QLatin1String(command.name)) + help;
+    }
+    collectHelpInto(nullptr);
+    return text;
 }
 
 // The toolkit's own notices (the off-screen platform's missing features, an
@@ -70,8 +90,12 @@ int main(int argc, char *argv[])
         QTextStream(stdout) << usage();
         return 0;
     }
+    if (first == QLatin1String("--help-all")) {
+        QTextStream(stdout) << allHelp();
+        return 0;
+    }
     if (first == QLatin1String("-v") || first == QLatin1String("--version")) {
-        QTextStream(stdout) << "vantuskin-cli " << QCoreApplication::applicationVersion() << '\n';
+        QTextStream(stdout) << VANTUSKIN_PROGRAM " " << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
     for (const Command &command : commands) {

@@ -116,6 +116,15 @@ std::optional<SkinSource> skinSource(const QCommandLineParser &parser, QString *
     return SkinSource {QFileInfo(fileName).completeBaseName(), *colors, QString(), nullptr};
 }
 
+namespace {
+QString *helpSink = nullptr;
+}
+
+void collectHelpInto(QString *sink)
+{
+    helpSink = sink;
+}
+
 bool parseArguments(QCommandLineParser &parser, const QStringList &arguments)
 {
     parser.addHelpOption();
@@ -127,6 +136,10 @@ bool parseArguments(QCommandLineParser &parser, const QStringList &arguments)
         QString help = parser.helpText();
         help.replace(0, help.indexOf(QLatin1String(" [options]")),
                      QStringLiteral("Usage: ") + arguments.value(0));
+        if (helpSink) {
+            *helpSink += help;
+            return false;
+        }
         QTextStream(stdout) << help;
         std::exit(0);
     }

@@ -40,6 +40,11 @@ std::optional<SkinSource> builtInSkin(const QString &name, QString *error);
 // and returning false on an unknown option or a missing value.
 bool parseArguments(QCommandLineParser &parser, const QStringList &arguments);
 
+// From this call on, parseArguments() appends a command's --help to `sink`
+// and returns false instead of printing it and ending the process, so that
+// --help-all can gather the help of every command in one run.
+void collectHelpInto(QString *sink);
+
 // As parseArguments(), for a command that takes options only: anything else
 // on the line fails with "<command> takes no arguments besides its options".
 bool parseOptions(QCommandLineParser &parser, const QStringList &arguments);

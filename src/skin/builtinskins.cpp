@@ -87,3 +87,20 @@ QString unreadableTextWarning(const BuiltInSkin &skin)
     return QStringLiteral("%1's text colour equals its panel colour (%2, 1.00:1): its text cannot be read")
         .arg(skin.styleName, skin.painted.value(1));
 }
+
+QString repairBasisNote(const BuiltInSkin &skin)
+{
+    if (skin.kind != SkinKind::ClassicForm)
+        return QString();
+    QStringList changed;
+    // The five backgrounds, in role order: the panel and both gradients.
+    for (int role : {1, 3, 4, 5, 6}) {
+        if (QColor(skin.painted.value(role)) != QColor(skin.colors.value(role)))
+            changed << QStringLiteral("%1 %2 becomes %3")
+                           .arg(QLatin1String(colorRoles.at(role).key), skin.painted.value(role), skin.colors.value(role));
+    }
+    return QStringLiteral("%1 is a classic-form skin: the repair starts from its catalogue colours, composed with the "
+                          "template, not from the colours it paints%2%3")
+        .arg(skin.styleName, changed.isEmpty() ? QString() : QStringLiteral(" (backgrounds: "),
+             changed.join(QStringLiteral(", ")) + (changed.isEmpty() ? QString() : QStringLiteral(")")));
+}

@@ -45,4 +45,10 @@ QString skinKindText(SkinKind kind);
 // text colour equals its panel colour), or an empty string.
 QString unreadableTextWarning(const BuiltInSkin &skin);
 
+// For a classic-form skin, one line saying that a contrast repair starts from
+// its catalogue colours (the template form's, which the repair composes) and
+// which backgrounds those paint other than the skin itself, such as
+// "PanelColor #F0F0F0 becomes #464646"; an empty string for the others.
+QString repairBasisNote(const BuiltInSkin &skin);
+
 #endif // BUILTINSKINS_H

@@ -1,11 +1,11 @@
 #!/bin/sh
 # Exports skins and builds and runs the consumer project with each bundle,
 # which applies the skin with the lines of the bundle's README.txt. The first
-# bundle is the project README's example: its export command, CMake lines
-# and C++ lines must appear there as they are.
-# Usage: run.sh CLI CONSUMER_SOURCE WORK_DIR README.md CMAKE QT_MAJOR
+# bundle is the example of the CLI's page (docs/cli.md): its export command,
+# CMake lines and C++ lines must appear there as they are.
+# Usage: run.sh CLI CONSUMER_SOURCE WORK_DIR docs/cli.md CMAKE QT_MAJOR
 set -eu
-cli=$1 source=$2 work=$3 readme=$4 cmake=$5 qt=$6
+cli=$1 source=$2 work=$3 page=$4 cmake=$5 qt=$6
 colors='#E0E0E0,#2B2B2B,#555555,#3A3A3A,#333333,#4A4A4A,#404040,#FFB000'
 export QT_QPA_PLATFORM=offscreen
 rm -rf "$work"
@@ -29,7 +29,7 @@ bundle() {  # NAME FOLDER EXPORT-ARGUMENTS...
 bundle example flatblack --skin flatblack -o flatblack --recolor
 for part in "vantuskin-cli export --skin flatblack -o flatblack --recolor" \
     "$(cat "$work/example/readme-lines.cmake")" "$(cat "$work/example/readme-lines.inc")"; do
-    case $(cat "$readme") in *"$part"*) ;; *) printf 'README.md lacks:\n%s\n' "$part"; exit 1 ;; esac
+    case $(cat "$page") in *"$part"*) ;; *) printf '%s lacks:\n%s\n' "$page" "$part"; exit 1 ;; esac
 done
 bundle template skin --skin flatblack -o skin
 bundle classic skin --skin black -o skin --name classic --prefix /themes/classic

@@ -4,7 +4,7 @@
 #   STEP=installed     build examples/skinned_app with find_package(VantuSkin), run
 #                      it, and check that the bundle is made again exactly
 #                      when vantuskin-cli or the saved skin changes; check
-#                      the README's lines
+#                      the lines of docs/package.md
 #   STEP=subdirectory  build the same example through add_subdirectory, run it
 #   STEP=fetchcontent  the same through FetchContent
 #   STEP=single_qt     every program of BUILD is linked to one Qt only
@@ -14,7 +14,7 @@
 #                      one installed, the other Qt's project gets a clear error
 # Also given: SOURCE (this repository), BUILD, WORK, QT_MAJOR (BUILD's Qt),
 # CLI (the name of vantuskin-cli as installed), PROGRAMS (for single_qt),
-# README, and FLAGS for the example's compiler and linker (the sanitizers).
+# DOC (docs/package.md), and FLAGS for the example's compiler and linker (the sanitizers).
 cmake_minimum_required(VERSION 3.16)
 
 function(run)
@@ -82,22 +82,22 @@ elseif(STEP STREQUAL "installed")
             message(FATAL_ERROR "after touching ${touched}, expected to make ${made} and not ${kept}:\n${out}")
         endif()
     endforeach()
-    # Every code line of the README's package sections is one the test runs.
-    file(READ ${README} readme)
+    # Every code line of the package's page is one the test runs.
+    file(READ ${DOC} page)
     file(READ ${consumer}/CMakeLists.txt consumer_lines)
     file(READ ${consumer}/main.cpp cpp_lines)
-    string(REGEX MATCH "\n## Build-time skins: vantuskin_add_skin.*\n## Run-time skins: VantuSkin::skin.*\n## Layout"
-        sections "${readme}")
+    string(REGEX MATCH "\n## Build-time skins: vantuskin_add_skin.*\n## Run-time skins: VantuSkin::skin.*"
+        sections "${page}")
     string(REGEX MATCHALL "```[a-z]*\n[^`]*```" blocks "${sections}")
     if(NOT blocks)
-        message(FATAL_ERROR "README: no code in sections on vantuskin_add_skin and VantuSkin::skin")
+        message(FATAL_ERROR "${DOC}: no code in sections on vantuskin_add_skin and VantuSkin::skin")
     endif()
     string(REGEX REPLACE "```[a-z]*\n?" "" lines "${blocks}")
     string(REPLACE "\n" ";" lines "${lines}")
     foreach(line IN LISTS lines)
         string(FIND "${consumer_lines}${cpp_lines}" "${line}" at)
         if(at LESS 0)
-            message(FATAL_ERROR "README line not in the consumer test: ${line}")
+            message(FATAL_ERROR "${DOC}: a line not in the consumer test: ${line}")
         endif()
     endforeach()
 elseif(STEP STREQUAL "subdirectory")
