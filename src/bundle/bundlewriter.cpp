@@ -6,6 +6,7 @@
 #include "skinfile.h"
 #include "skinimages.h"
 #include "skinpalette.h"
+#include "qtversion.h"
 
 #include <QDir>
 #include <QFile>
@@ -204,19 +205,9 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
                       skinFileBytes(rewriteUrlsToFolder(sheet, target.filePath() + QStringLiteral("/images"))), error))
         return false;
 
-    if (withRcc) {
-        QProcess rcc;
-        rcc.setWorkingDirectory(work.path());
-        rcc.start(options.rccProgram, {QStringLiteral("--binary"), bundle.name + QStringLiteral(".qrc"),
-                                       QStringLiteral("-o"), bundle.name + QStringLiteral(".rcc")});
-        const bool ran = rcc.waitForFinished(120000);
-        if (!ran || rcc.exitStatus() != QProcess::NormalExit || rcc.exitCode() != 0) {
-            const QString output = QString::fromLocal8Bit(rcc.readAllStandardError()).trimmed();
-            *error = QStringLiteral("Qt's rcc (%1) failed: %2")
-                         .arg(options.rccProgram, output.isEmpty() ? rcc.errorString() : output);
-            return false;
-        }
-    }
+    if (withRcc && !compileBinaryResource(options.rccProgram, base + QStringLiteral(".qrc"),
+                                          base + QStringLiteral(".rcc"), error))
+        return false;
 
     QTemporaryDir parking(parent + QStringLiteral("/.") + target.fileName() + QStringLiteral("-old-XXXXXX"));
     if (!parking.isValid()) {
@@ -229,6 +220,27 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
     if (!moveIntoPlace(work.path(), target.filePath(), parking.path(), error))
         return false;
     work.setAutoRemove(false);
+    return true;
+}
+
+QString qtRccProgram()
+{
+    const QString fromEnvironment = qEnvironmentVariable("VANTUSKIN_RCC");
+    return fromEnvironment.isEmpty() ? QtVersion::toolsFolder() + QStringLiteral("/rcc") : fromEnvironment;
+}
+
+bool compileBinaryResource(const QString &program, const QString &qrc, const QString &output, QString *error)
+{
+    QProcess rcc;
+    rcc.setWorkingDirectory(QFileInfo(qrc).absolutePath());
+    rcc.start(program, {QStringLiteral("--binary"), QFileInfo(qrc).absoluteFilePath(), QStringLiteral("-o"),
+                        QFileInfo(output).absoluteFilePath()});
+    const bool ran = rcc.waitForFinished(120000);
+    if (!ran || rcc.exitStatus() != QProcess::NormalExit || rcc.exitCode() != 0) {
+        const QString said = QString::fromLocal8Bit(rcc.readAllStandardError()).trimmed();
+        *error = QStringLiteral("Qt's rcc (%1) failed: %2").arg(program, said.isEmpty() ? rcc.errorString() : said);
+        return false;
+    }
     return true;
 }
 
