@@ -72,11 +72,14 @@ void FormPreview::reload()
         setWindowTitle(QStringLiteral("%1 (not reloaded: %2)").arg(QFileInfo(path).fileName(), error));
 }
 
-// An editor that saves by renaming a new file over the old one ends the
-// watch on the old one: the folder's watch finds the new one.
+// An editor that saves by renaming a new file over the old one leaves the
+// watch on the old file: the folder's watch sees the new one come, and the
+// file's watch is set anew on whatever file the path now names.
 void FormPreview::watch()
 {
-    if (QFileInfo::exists(path) && !watcher.files().contains(path))
+    if (watcher.files().contains(path))
+        watcher.removePath(path);
+    if (QFileInfo::exists(path))
         watcher.addPath(path);
     const QString folder = QFileInfo(path).absolutePath();
     if (!watcher.directories().contains(folder))

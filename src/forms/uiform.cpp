@@ -22,16 +22,19 @@ namespace {
 class FormLoader : public QUiLoader
 {
 public:
-    explicit FormLoader(const QHash<QString, QString> &baseClasses) : baseClasses(baseClasses) {}
+    explicit FormLoader(const QHash<QString, QString> &baseClasses)
+        : baseClasses(baseClasses), known(availableWidgets())
+    {
+    }
 
     QWidget *createWidget(const QString &className, QWidget *parent, const QString &name) override
     {
-        QWidget *made = QUiLoader::createWidget(className, parent, name);
-        // Qt falls back on the base class itself, with a warning.
-        if (made && (!baseClasses.contains(className) || className == QLatin1String(made->metaObject()->className())))
+        // A custom class no plugin provides goes straight to its base class.
+        const bool custom = baseClasses.contains(className) && !known.contains(className);
+        QWidget *made = custom ? nullptr : QUiLoader::createWidget(className, parent, name);
+        if (made)
             return made;
-        if (!made)
-            made = QUiLoader::createWidget(baseClasses.value(className, QStringLiteral("QWidget")), parent, name);
+        made = QUiLoader::createWidget(baseClasses.value(className, QStringLiteral("QWidget")), parent, name);
         if (!made) {
             made = new QWidget(parent);
             made->setObjectName(name);
@@ -52,6 +55,7 @@ public:
 
 private:
     const QHash<QString, QString> &baseClasses;
+    const QStringList known;  // the classes Qt and the plugins found make
 };
 
 } // namespace

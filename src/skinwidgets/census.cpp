@@ -9,6 +9,7 @@
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QColumnView>
@@ -803,7 +804,10 @@ void indicatorStates(Census &census, QAbstractButton *button, const QString &nam
     const QSignalBlocker quiet(button);
     // A checked radio button of a group unchecks only on its own.
     const bool exclusive = button->autoExclusive();
+    const bool groupExclusive = button->group() && button->group()->exclusive();
     button->setAutoExclusive(false);
+    if (button->group())
+        button->group()->setExclusive(false);
     static const char *const stateNames[] = {"unchecked", "partial", "checked"};
     for (int i = 0; i < states.size(); ++i) {
         if (box)
@@ -819,6 +823,8 @@ void indicatorStates(Census &census, QAbstractButton *button, const QString &nam
     else
         button->setChecked(was == Qt::Checked);
     button->setAutoExclusive(exclusive);
+    if (button->group())
+        button->group()->setExclusive(groupExclusive);
     const QImage shot = census.shot;
     census.shot = strip;
     census.states(name, rects);
