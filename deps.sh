@@ -5,6 +5,7 @@ VANTU_PACKAGES=(
     cmake g++ make
     qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
+    libqt6opengl6-dev
     fonts-wqy-microhei fonts-font-awesome
     desktop-file-utils appstream
     python3 python3-pyqt6 python3-pyqt5 python3-pyside2.qtwidgets

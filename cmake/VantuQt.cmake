@@ -6,12 +6,13 @@
 set(VANTU_QT_MAJOR "" CACHE STRING "Qt to build with: 6, 5, or empty for Qt 6 when installed, else Qt 5")
 set(_vantu_qt_components Core Gui Widgets)
 if(VANTU_BUILD_APP)
-    list(APPEND _vantu_qt_components LinguistTools)
+    # The window, the gallery and the census load users' Designer forms.
+    list(APPEND _vantu_qt_components LinguistTools UiTools)
 endif()
 set(_vantu_qt_minimum_5 5.15)
 set(_vantu_qt_minimum_6 6.4)
 set(_vantu_qt_debian_5 "qtbase5-dev qttools5-dev")
-set(_vantu_qt_debian_6 "qt6-base-dev qt6-tools-dev qt6-l10n-tools")
+set(_vantu_qt_debian_6 "qt6-base-dev qt6-tools-dev qt6-l10n-tools libqt6opengl6-dev")
 
 if(NOT VANTU_QT_MAJOR AND NOT _vantu_top_level)
     if(TARGET Qt6::Core)

@@ -54,6 +54,7 @@ bool makeInputs(const QString &dir)
               && QFile::setPermissions(dir + "/failing-rcc", QFile::ReadOwner | QFile::ExeOwner)
               && writeText(dir + "/completed.css", skinFileBytes(appendCoverage(sheet, coverageBlock(
                                                        *skinColours(QString(kColors).split(',')), ":/s/"))))
+              && writeText(dir + "/broken.ui", "<ui version=\"4.0\"><widget class=\"QDialog\" name=\"d\"></ui>")
               && writeText(dir + "/binary", QByteArray("\x7f" "ELF\0\x01\xff\xfe", 8))
               && writeText(dir + "/nope.css", "QCheckBox{image:url(:/qss/common/nope.png);}")
               && writeText(dir + "/p/p.css", "A{image:url(:/p/images/a.png)} B{image:url(:/p/icons/b.png)}")
@@ -129,6 +130,12 @@ const Case kCases[] = {
     {"check: missing from the built-in resources", "check {dir}/nope.css", "", 1, "1 of 1 url()s do not resolve",
      ":/qss/common/nope.png\n", ""},
     {"check: a binary file", "check {dir}/binary", "", 0, "", "{dir}/binary: no url() found\n", ""},
+    {"census --ui: a missing form", "census --skin psblack --ui {dir}/missing.ui", "", 1, "missing.ui: no such file",
+     "", ""},
+    {"census --ui: not a form", "census --skin psblack --ui {dir}/p/p.qrc", "", 1,
+     "p.qrc: not a Designer form (its first element is <RCC>, not <ui>)", "", ""},
+    {"census --ui: a malformed form", "census --skin psblack --ui {dir}/broken.ui", "", 1,
+     "broken.ui: malformed form: Opening and ending tag mismatch. (line 1)", "", ""},
     {"check: qrc omits a folder", "check {dir}/p/p.css --qrc {dir}/p/p.qrc", "", 1, "1 of 2", ":/p/icons/b.png\n", ""},
 };
 

@@ -6,6 +6,7 @@
 #include "skinfile.h"
 #include "skinimages.h"
 #include "skinpalette.h"
+#include "qtversion.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -245,27 +246,9 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
                       skinFileBytes(rewriteUrlsToFolder(sheet, target.filePath() + QStringLiteral("/images"))), error))
         return false;
 
-    if (withRcc) {
-        QProcess rcc;
-        rcc.setWorkingDirectory(work.path());
-        // Format 2 with zlib, which every Qt 5 and 6 reads, whatever
-        // compression its build supports.
-        rcc.start(options.rccProgram, {QStringLiteral("--binary"), QStringLiteral("--format-version"),
-                                       QStringLiteral("2"), QStringLiteral("--compress-algo"), QStringLiteral("zlib"),
-                                       bundle.name + QStringLiteral(".qrc"), QStringLiteral("-o"),
-                                       bundle.name + QStringLiteral(".rcc")});
-        const bool ran = rcc.waitForFinished(120000);
-        if (!ran || rcc.exitStatus() != QProcess::NormalExit || rcc.exitCode() != 0) {
-            const QString output = QString::fromLocal8Bit(rcc.readAllStandardError()).trimmed();
-            *error = QStringLiteral("Qt's rcc (%1) failed: %2")
-                         .arg(options.rccProgram, output.isEmpty() ? rcc.errorString() : output);
-            return false;
-        }
-        // What rcc warns of reaches the user; it did write the file.
-        const QString warnings = QString::fromLocal8Bit(rcc.readAllStandardError()).trimmed();
-        if (!warnings.isEmpty())
-            QTextStream(stderr) << "rcc: " << warnings << '\n';
-    }
+    if (withRcc && !compileBinaryResource(options.rccProgram, base + QStringLiteral(".qrc"),
+                                          base + QStringLiteral(".rcc"), error))
+        return false;
 
     QTemporaryDir parking(parent + QStringLiteral("/.") + target.fileName() + QStringLiteral("-old-XXXXXX"));
     if (!parking.isValid()) {
@@ -278,6 +261,33 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
     if (!moveIntoPlace(work.path(), target.filePath(), parking.path(), error))
         return false;
     work.setAutoRemove(false);
+    return true;
+}
+
+QString qtRccProgram()
+{
+    const QString fromEnvironment = qEnvironmentVariable("VANTUSKIN_RCC");
+    return fromEnvironment.isEmpty() ? QtVersion::toolsFolder() + QStringLiteral("/rcc") : fromEnvironment;
+}
+
+bool compileBinaryResource(const QString &program, const QString &qrc, const QString &output, QString *error)
+{
+    QProcess rcc;
+    rcc.setWorkingDirectory(QFileInfo(qrc).absolutePath());
+    // Format 2 with zlib, which every Qt 5 and 6 reads, whatever
+    // compression its build supports.
+    rcc.start(program, {QStringLiteral("--binary"), QStringLiteral("--format-version"), QStringLiteral("2"),
+                        QStringLiteral("--compress-algo"), QStringLiteral("zlib"), QFileInfo(qrc).absoluteFilePath(),
+                        QStringLiteral("-o"), QFileInfo(output).absoluteFilePath()});
+    const bool ran = rcc.waitForFinished(120000);
+    const QString said = QString::fromLocal8Bit(rcc.readAllStandardError()).trimmed();
+    if (!ran || rcc.exitStatus() != QProcess::NormalExit || rcc.exitCode() != 0) {
+        *error = QStringLiteral("Qt's rcc (%1) failed: %2").arg(program, said.isEmpty() ? rcc.errorString() : said);
+        return false;
+    }
+    // What rcc warns of reaches the user; it did write the file.
+    if (!said.isEmpty())
+        QTextStream(stderr) << "rcc: " << said << '\n';
     return true;
 }
 

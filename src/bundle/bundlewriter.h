@@ -63,6 +63,13 @@ bool writeOutputMarker(const QString &dir, const QString &what, QString *error);
 // moved into the empty folder `parking` first and moved back if that fails.
 bool moveIntoPlace(const QString &ready, const QString &dir, const QString &parking, QString *error);
 
+// Qt's rcc: $VANTUSKIN_RCC, else the one of the Qt this program runs on.
+QString qtRccProgram();
+
+// Runs Qt's rcc `program` on the .qrc file `qrc`, writing the binary
+// resource file `output`; false, with rcc's complaint in `error`, if it fails.
+bool compileBinaryResource(const QString &program, const QString &qrc, const QString &output, QString *error);
+
 // Where check looks up the url()s of a sheet.
 enum class ResourceSet {
     Linked,  // the resources compiled into this program (and plain files)

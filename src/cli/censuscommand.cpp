@@ -12,12 +12,19 @@
 #include "skinpalette.h"
 #include "coverageimages.h"
 #include "skinimages.h"
+#ifdef VANTUSKIN_FORMS
+#include "uiform.h"
+#endif
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+#include <memory>
+#include <vector>
 
 bool writeCoverageImages(const SkinColours &colours, const QString &folder, QString *error)
 {
@@ -51,9 +58,26 @@ int runCensus(const QStringList &arguments)
         {QStringLiteral("images"), QStringLiteral("Also write each rendering checked to DIR/SKIN-WHAT.png (DIR: a new or empty folder, or one an earlier run wrote)."),
          QStringLiteral("dir")},
     });
+#ifdef VANTUSKIN_FORMS
+    parser.addOption({QStringLiteral("ui"), QStringLiteral("Check the widgets of the Designer form FILE instead of the "
+                                                           "census window (may be given several times)."),
+                      QStringLiteral("file")});
+#endif
     if (!parseOptions(parser, arguments))
         return 1;
     QString error;
+#ifdef VANTUSKIN_FORMS
+    // The user's forms, read before anything is rendered: one that cannot
+    // be read stops the command; a .qrc that cannot costs only its images.
+    std::vector<std::unique_ptr<UiForm>> forms;
+    for (const QString &path : parser.values(QStringLiteral("ui"))) {
+        forms.push_back(UiForm::open(path, &error));
+        if (!forms.back())
+            return fail(error);
+        for (const QString &warning : forms.back()->warnings())
+            QTextStream(stderr) << warning << '\n';
+    }
+#endif
     const std::optional<QVector<ReportedSkin>> skins = reportedSkins(parser, &error);
     if (!skins)
         return fail(error);
@@ -93,18 +117,39 @@ int runCensus(const QStringList &arguments)
             sheet = appendCoverage(sheet, coverageBlock(*colours, folder));
         }
         applySkin(sheet, paletteOff ? standard : skinPalette(*colours));
-        // A new window for each skin: nothing of the one before stays.
-        CensusWindow window;
-        const auto save = [&](const QString &what, const QImage &image) {
-            const QString path = QDir(shots).filePath(skin.source.name + QLatin1Char('-') + what + ".png");
-            if (!image.save(path, "PNG"))
-                error = QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path));
+        const auto saving = [&](const QString &prefix) {
+            return shots.isEmpty() ? CensusShots() : [&, prefix](const QString &what, const QImage &image) {
+                const QString path = QDir(shots).filePath(skin.source.name + QLatin1Char('-') + prefix + what + ".png");
+                if (!image.save(path, "PNG"))
+                    error = QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path));
+            };
         };
-        const QVector<CensusCheck> found = takeCensus(window, *colours, !paletteOff, shots.isEmpty() ? CensusShots() : save);
+        // Each check after the form it is of, if any.
+        QVector<QPair<QString, CensusCheck>> found;
+#ifdef VANTUSKIN_FORMS
+        if (forms.empty())
+#endif
+        {
+            // A new window for each skin: nothing of the one before stays.
+            CensusWindow window;
+            for (const CensusCheck &check : takeCensus(window, *colours, !paletteOff, saving(QString())))
+                found.append({QString(), check});
+        }
+#ifdef VANTUSKIN_FORMS
+        for (const std::unique_ptr<UiForm> &form : forms) {
+            const std::unique_ptr<QWidget> widgets = form->create(nullptr, &error);
+            if (!widgets)
+                return fail(error);
+            const QString prefix = form->fileName() + QStringLiteral(": ");
+            const QString base = QFileInfo(form->path()).completeBaseName() + QLatin1Char('-');
+            for (const CensusCheck &check : takeFormCensus(*widgets, *colours, !paletteOff, saving(base)))
+                found.append({prefix, check});
+        }
+#endif
         if (!error.isEmpty())
             return fail(error);
-        for (const CensusCheck &check : found) {
-            out << skin.source.name << ": " << censusLine(check) << '\n';
+        for (const auto &[form, check] : found) {
+            out << skin.source.name << ": " << form << censusLine(check) << '\n';
             ++checks;
             failed += !check.passed && !check.limited && check.outside.isEmpty();
             limited += check.limited;

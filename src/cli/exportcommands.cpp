@@ -8,19 +8,11 @@
 #include "coverage.h"
 #include "bundlewriter.h"
 #include "skinfile.h"
-#include "qtversion.h"
 
 #include <QFileInfo>
 #include <QTextStream>
 
 namespace {
-
-// Qt's rcc: $VANTUSKIN_RCC, else the one of the Qt this program runs on.
-QString rccProgram()
-{
-    const QString fromEnvironment = qEnvironmentVariable("VANTUSKIN_RCC");
-    return fromEnvironment.isEmpty() ? QtVersion::toolsFolder() + QStringLiteral("/rcc") : fromEnvironment;
-}
 
 // The repaired skin, composed from the template, with a README note of what
 // the repair changed (and, for a classic-form skin, what it started from).
@@ -105,7 +97,7 @@ int runExport(const QStringList &arguments)
     options.files = parser.isSet(QStringLiteral("files"));
     options.python = python;
     if (python || parser.isSet(QStringLiteral("rcc"))) {
-        options.rccProgram = rccProgram();
+        options.rccProgram = qtRccProgram();
         if (!QFileInfo(options.rccProgram).isExecutable())
             return fail(QStringLiteral("Qt's rcc is not at \"%1\"; set VANTUSKIN_RCC to its path")
                             .arg(options.rccProgram));

@@ -10,6 +10,7 @@
 #include "censuswindow.h"
 #include "skinpalette.h"
 #include "skinreport.h"
+#include "uiform.h"
 #include "zavocreator.h"
 
 #include <QApplication>
@@ -22,8 +23,11 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTextStream>
+#include <QVBoxLayout>
 
 #include <iterator>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -151,6 +155,67 @@ bool renderSample(CensusWindow &sample, const ReportedSkin &skin, const QString 
     return true;
 }
 
+// Renders a user's form in one skin, as the window shows it (the skin
+// applied to the whole program) and with the coverage layer whose images
+// renderSample() wrote to `imageFolder`, and takes the census of the latter:
+// a section of its own.
+bool renderForm(const UiForm &form, const ReportedSkin &skin, const QString &sheet, const QString &folder,
+                const QString &imageFolder, GallerySection *section, QString *error)
+{
+    std::optional<SkinColours> colours = sheetColours(sheet, skin.source.name);
+    if (!colours)
+        colours = skinColours(skin.colors);
+    if (!colours) {
+        *error = QStringLiteral("cannot draw the coverage layer of %1").arg(skin.source.name);
+        return false;
+    }
+    // The form inside a host that carries the skin, so that a sheet the
+    // form sets on its own top widget stays.
+    QWidget host;
+    auto *layout = new QVBoxLayout(&host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    std::unique_ptr<QWidget> widgets = form.create(&host, error);
+    if (!widgets)
+        return false;
+    QWidget *shown = widgets.release();
+    shown->setWindowFlags(Qt::Widget);
+    layout->addWidget(shown);
+    host.resize(shown->size().expandedTo(shown->minimumSizeHint()));
+    host.show();
+
+    const QString base = QFileInfo(form.path()).completeBaseName();
+    *section = {QStringLiteral("%1, %2").arg(form.fileName(), skin.source.name), skin.note, skin.colors, {}, {}, {}, {}};
+    const struct
+    {
+        QString file;
+        QString sheet;
+        QString caption;
+    } pages[] = {{base, QString(), QStringLiteral("%1 as the window shows it").arg(form.fileName())},
+                 {base + QStringLiteral("-complete"), appendCoverage(sheet, coverageBlock(*colours, imageFolder + QLatin1Char('/'))),
+                  QStringLiteral("%1, --complete").arg(form.fileName())}};
+    for (const auto &page : pages) {
+        host.setStyleSheet(page.sheet);
+        host.setPalette(page.sheet.isEmpty() ? QPalette() : skinPalette(*colours));
+        QCoreApplication::processEvents();
+        const QString name = QStringLiteral("%1/form-%2.png").arg(skin.source.name, page.file);
+        if (!host.grab().save(folder + QLatin1Char('/') + name, "PNG")) {
+            *error = QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(folder + QLatin1Char('/') + name));
+            return false;
+        }
+        section->images << name;
+        section->captions << page.caption;
+    }
+    int failed = 0, limited = 0;
+    const QVector<CensusCheck> checks = takeFormCensus(*shown, *colours);
+    for (const CensusCheck &check : checks) {
+        section->census.append({check.widget, check.check, check.figures, censusVerdict(check)});
+        failed += !check.passed && !check.limited && check.outside.isEmpty();
+        limited += check.limited;
+    }
+    section->censusSummary = censusSummary(checks.size(), failed, limited);
+    return true;
+}
+
 // Each skin followed by its repair, composed from the template.
 QVector<ReportedSkin> withRepairs(const QVector<ReportedSkin> &skins)
 {
@@ -190,12 +255,24 @@ int runGallery(const QStringList &arguments)
                                                                 "arrows in each skin's colours, as export does.")});
     parser.addOption({QStringLiteral("accessible"), QStringLiteral("Also render, beside each skin, its repair as "
                                                                    "audit --fix makes it (NAME-accessible).")});
+    parser.addOption({QStringLiteral("ui"), QStringLiteral("Also render the Designer form FILE in each skin, in a "
+                                                           "section of its own (may be given several times)."),
+                      QStringLiteral("file")});
     if (!parseOptions(parser, arguments))
         return 1;
     if (!parser.isSet(QStringLiteral("output")))
         return fail(QStringLiteral("name the gallery folder with -o"));
 
     QString error;
+    // The forms are read first: one that cannot be read stops the gallery.
+    std::vector<std::unique_ptr<UiForm>> forms;
+    for (const QString &path : parser.values(QStringLiteral("ui"))) {
+        forms.push_back(UiForm::open(path, &error));
+        if (!forms.back())
+            return fail(error);
+        for (const QString &warning : forms.back()->warnings())
+            QTextStream(stderr) << warning << '\n';
+    }
     std::optional<QVector<ReportedSkin>> skins = reportedSkins(parser, &error);
     if (!skins)
         return fail(error);
@@ -241,6 +318,12 @@ int runGallery(const QStringList &arguments)
                              spare.path() + QStringLiteral("/images/") + skin.source.name, &section, &error))
             return fail(QStringLiteral("%1; %2 is left as it was").arg(error, shown));
         sections << section;
+        for (const std::unique_ptr<UiForm> &form : forms) {
+            if (!renderForm(*form, skin, skinSheet(skin.source), built,
+                            spare.path() + QStringLiteral("/images/") + skin.source.name, &section, &error))
+                return fail(QStringLiteral("%1; %2 is left as it was").arg(error, shown));
+            sections << section;
+        }
     }
 
     QFile index(built + QStringLiteral("/index.html"));

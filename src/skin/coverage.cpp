@@ -274,6 +274,13 @@ QProgressBar:disabled{
 color:{progressDisabled};
 }
 
+/* LCD numbers in the text colour: the light and dark shades of the panel
+   that outline their segments stand too close to it */
+QLCDNumber{
+qproperty-segmentStyle:Flat;
+color:{text};
+}
+
 /* scroll areas (with contents named as Designer names them) and column
    views keep the panel even without the palette */
 QScrollArea,#qt_scrollarea_viewport,#scrollAreaWidgetContents,QColumnView{

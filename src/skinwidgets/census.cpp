@@ -6,25 +6,38 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QColumnView>
+#include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QGroupBox>
 #include <QHash>
 #include <QHeaderView>
+#include <QLCDNumber>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QPushButton>
+#include <QSet>
+#include <QSignalBlocker>
 #include <QSizeGrip>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOption>
@@ -33,6 +46,7 @@
 #include <QTableView>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextEdit>
 #include <QToolBar>
 #include <QToolBox>
 #include <QToolButton>
@@ -697,4 +711,274 @@ QString censusSummary(int checks, int failed, int limited)
 {
     return QStringLiteral("census: %1 checks, %2 failed, %3 limited by the skin's colours")
         .arg(checks).arg(failed).arg(limited);
+}
+
+// The same checks on the widgets of any widget tree, such as a user's form.
+namespace {
+
+const char *const ownColoursNote = "from the form's own colours";
+
+// "buttonBox (QDialogButtonBox)"; a button of a button box by its text, a
+// stand-in by the class it stands for.
+QString formWidgetName(const QWidget *w)
+{
+    const auto named = [](const QWidget *at) {
+        const QVariant shown = at->property(ShownClassProperty);
+        return QStringLiteral("%1 (%2)").arg(at->objectName(), shown.isValid() ? shown.toString()
+                                                                               : QLatin1String(at->metaObject()->className()));
+    };
+    const auto *button = qobject_cast<const QAbstractButton *>(w);
+    if (button && w->objectName().isEmpty() && w->parentWidget())
+        return named(w->parentWidget()) + QStringLiteral(" \"%1\"").arg(button->text().remove(QLatin1Char('&')));
+    return named(w);
+}
+
+// Why the colours of `w` are the form's own rather than the skin's: a style
+// sheet or a palette on it or on a widget of the form around it, or colours
+// in its rich text. Empty if they are the skin's.
+QString ownColours(const QWidget *w, const QWidget *form)
+{
+    for (const QWidget *at = w; at; at = at == form ? nullptr : at->parentWidget()) {
+        const QString where = at == w ? QStringLiteral("its own") : QStringLiteral("%1's").arg(at->objectName());
+        if (!at->styleSheet().isEmpty())
+            return where + QStringLiteral(" style sheet");
+        if (at->property(OwnPaletteProperty).toBool())
+            return where + QStringLiteral(" palette");
+    }
+    static const QRegularExpression colour(QStringLiteral("color\\s*[:=]"), QRegularExpression::CaseInsensitiveOption);
+    QString rich;
+    if (const auto *label = qobject_cast<const QLabel *>(w))
+        rich = label->textFormat() != Qt::PlainText && Qt::mightBeRichText(label->text()) ? label->text() : QString();
+    else if (const auto *edit = qobject_cast<const QTextEdit *>(w))
+        rich = edit->toHtml();
+    return rich.contains(colour) ? QStringLiteral("colours in its rich text") : QString();
+}
+
+// Whether the census looks at `w`: the form itself, its named widgets and
+// the buttons of its button boxes, not the parts Qt's widgets are made of.
+bool censused(const QWidget *w, const QWidget *form)
+{
+    if (w == form)
+        return true;
+    if (w->isWindow())
+        return false;
+    if (qobject_cast<const QAbstractButton *>(w) && qobject_cast<const QDialogButtonBox *>(w->parentWidget()))
+        return true;
+    return !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
+}
+
+// Brings the page that holds `w` forward in every tab widget, stacked
+// widget and tool box around it.
+void reveal(QWidget *w, const QWidget *form)
+{
+    for (QWidget *at = w; at && at != form; at = at->parentWidget()) {
+        if (auto *stack = qobject_cast<QStackedWidget *>(at->parentWidget())) {
+            if (auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget()))
+                tabs->setCurrentWidget(at);
+            else
+                stack->setCurrentWidget(at);
+        }
+        for (QWidget *up = at->parentWidget(); up && up != form; up = up->parentWidget()) {
+            if (auto *box = qobject_cast<QToolBox *>(up)) {
+                if (box->indexOf(at) >= 0)
+                    box->setCurrentWidget(at);
+                break;
+            }
+        }
+    }
+}
+
+// The indicator of a check box or radio button drawn in each of its states
+// side by side, and those states checked against each other.
+void indicatorStates(Census &census, QAbstractButton *button, const QString &name)
+{
+    QVector<Qt::CheckState> states {Qt::Checked, Qt::Unchecked};
+    auto *box = qobject_cast<QCheckBox *>(button);
+    if (box && box->isTristate())
+        states << Qt::PartiallyChecked;
+    const Qt::CheckState was = box ? box->checkState() : button->isChecked() ? Qt::Checked : Qt::Unchecked;
+    const QRect indicator = indicatorRect(button);
+    QImage strip(button->width() * states.size(), button->height(), QImage::Format_RGB32);
+    QPainter painter(&strip);
+    QVector<QPair<QString, QRect>> rects;
+    const QSignalBlocker quiet(button);
+    // A checked radio button of a group unchecks only on its own.
+    const bool exclusive = button->autoExclusive();
+    const bool groupExclusive = button->group() && button->group()->exclusive();
+    button->setAutoExclusive(false);
+    if (button->group())
+        button->group()->setExclusive(false);
+    static const char *const stateNames[] = {"unchecked", "partial", "checked"};
+    for (int i = 0; i < states.size(); ++i) {
+        if (box)
+            box->setCheckState(states[i]);
+        else
+            button->setChecked(states[i] == Qt::Checked);
+        painter.drawImage(i * button->width(), 0, button->grab().toImage());
+        rects.append({QLatin1String(stateNames[states[i]]), indicator.translated(i * button->width(), 0)});
+    }
+    painter.end();
+    if (box)
+        box->setCheckState(was);
+    else
+        button->setChecked(was == Qt::Checked);
+    button->setAutoExclusive(exclusive);
+    if (button->group())
+        button->group()->setExclusive(groupExclusive);
+    const QImage shot = census.shot;
+    census.shot = strip;
+    census.states(name, rects);
+    census.shot = shot;
+}
+
+// The checks that fit the kind of `w`; a disabled widget's text against
+// `enabledInk`, the text colour of an enabled one of its class, if known.
+void checkFormWidget(Census &census, QWidget *w, const QString &name, QHash<QString, QColor> *enabledInk)
+{
+    const QString type = QLatin1String(w->metaObject()->className());
+    const auto text = [&](QWidget *on, const QRect &r, On where) {
+        if (w->isEnabled())
+            enabledInk->insert(type, census.text(name, on, r, where));
+        else
+            census.disabledText(name, on, r, enabledInk->value(type), where);
+    };
+    if (auto *box = qobject_cast<QGroupBox *>(w)) {
+        const QRect title = groupBoxPart(box, QStyle::SC_GroupBoxLabel);
+        if (!box->title().isEmpty())
+            text(box, title, On::Panel);
+        int top = box->height();
+        for (const QWidget *inside : box->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            top = inside->isVisible() ? qMin(top, inside->y()) : top;
+        if (!box->title().isEmpty() && top < box->height())
+            census.add(name, QStringLiteral("title"),
+                       QStringLiteral("title ends at y %1, first child begins at y %2").arg(title.bottom()).arg(top),
+                       title.bottom() < top);
+        if (box->isCheckable())
+            census.mark(name, box, groupBoxPart(box, QStyle::SC_GroupBoxCheckBox));
+    } else if (qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)) {
+        auto *button = static_cast<QAbstractButton *>(w);
+        census.mark(name, button, indicatorRect(button), On::Panel, true);
+        if (!button->text().isEmpty())
+            text(button, contentsRect(button), On::Panel);
+        indicatorStates(census, button, name);
+    } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+        if (!button->text().isEmpty())
+            text(button, button->rect().adjusted(4, 4, -4, -4), On::Bar);
+        auto *tool = qobject_cast<QToolButton *>(w);
+        if (tool && tool->arrowType() != Qt::NoArrow)
+            census.mark(name, tool, QRect(), On::Bar);
+    } else if (auto *label = qobject_cast<QLabel *>(w)) {
+        if (!label->text().isEmpty())
+            text(label, label->contentsRect(), On::Panel);
+    } else if (auto *line = qobject_cast<QLineEdit *>(w)) {
+        if (!line->text().isEmpty()) {
+            text(line, line->rect().adjusted(2, 2, -2, -2), On::Panel);
+        } else if (!line->placeholderText().isEmpty()) {
+            census.disabledText(name, line, line->rect().adjusted(2, 2, -2, -2), QColor(), On::Panel,
+                                "placeholder text");
+            CensusCheck &placeholder = census.out->last();
+            if (!QtVersion::placeholderColourReachable && !placeholder.passed && !placeholder.limited)
+                placeholder.outside = QStringLiteral("beyond this Qt (it draws the placeholder in the sheet's text "
+                                                     "colour at half opacity, whatever the palette says)");
+        }
+    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        if (!combo->currentText().isEmpty())
+            text(combo, combo->rect().adjusted(3, 3, -22, -3), On::Panel);
+        census.mark(name, combo, QRect(combo->width() - 20, 0, 20, combo->height()));
+    } else if (auto *spin = qobject_cast<QAbstractSpinBox *>(w)) {
+        const bool arrows = spin->buttonSymbols() != QAbstractSpinBox::NoButtons;
+        if (!spin->text().isEmpty())
+            text(spin, spin->rect().adjusted(3, 3, arrows ? -22 : -3, -3), On::Panel);
+        if (arrows)
+            census.mark(name, spin, QRect(spin->width() - 20, 0, 20, spin->height()));
+    } else if (qobject_cast<QAbstractSlider *>(w) || qobject_cast<QLCDNumber *>(w)) {
+        census.mark(name, w);
+    } else if (auto *progress = qobject_cast<QProgressBar *>(w)) {
+        if (progress->isTextVisible() && !progress->text().isEmpty())
+            text(progress, QRect(progress->width() / 2 - 20, 3, 40, progress->height() - 6), On::Panel);
+    } else if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
+        QTabBar *bar = tabs->tabBar();
+        for (int i = 0; i < qMin(bar->count(), 2); ++i)
+            text(bar, bar->tabRect(i).adjusted(4, 2, -4, -2), On::Bar);
+    } else if (auto *tools = qobject_cast<QToolBox *>(w)) {
+        if (auto *tab = tools->findChild<QAbstractButton *>())
+            text(tab, QRect(), On::Bar);
+    } else if (auto *view = qobject_cast<QAbstractItemView *>(w)) {
+        const QModelIndex first = view->model() ? view->model()->index(0, 0) : QModelIndex();
+        if (first.isValid() && !first.data().toString().isEmpty())
+            text(view->viewport(), view->visualRect(first),
+                 view->selectionModel() && view->selectionModel()->isSelected(first) ? On::Bar : On::Panel);
+        census.surface(name, view->viewport());
+    } else if (auto *area = qobject_cast<QAbstractScrollArea *>(w)) {
+        QWidget *port = area->viewport();
+        const auto *rich = qobject_cast<QTextEdit *>(w);
+        const auto *plain = qobject_cast<QPlainTextEdit *>(w);
+        QRect firstLine;
+        if (rich && !rich->document()->isEmpty())
+            firstLine = rich->cursorRect(QTextCursor(rich->document()->firstBlock()));
+        else if (plain && !plain->document()->isEmpty())
+            firstLine = plain->cursorRect(QTextCursor(plain->document()->firstBlock()));
+        if (!firstLine.isNull())
+            text(port, QRect(0, firstLine.top(), port->width(), firstLine.height()), On::Panel);
+        census.surface(name, port);
+    } else if (auto *bar = qobject_cast<QMenuBar *>(w)) {
+        if (!bar->actions().isEmpty())
+            text(bar, bar->actionGeometry(bar->actions().constFirst()), On::Bar);
+    }
+}
+
+} // namespace
+
+const char ShownClassProperty[] = "vantuskinShownClass";
+const char OwnPaletteProperty[] = "vantuskinOwnPalette";
+
+QVector<CensusCheck> takeFormCensus(QWidget &form, const SkinColours &colours, bool withPalette,
+                                    const CensusShots &shots)
+{
+    QVector<CensusCheck> checks;
+    Census census(colours, &checks, shots);
+    census.withPalette = withPalette;
+    form.show();
+    QList<QWidget *> widgets {&form};
+    for (QWidget *w : form.findChildren<QWidget *>()) {
+        if (censused(w, &form))
+            widgets << w;
+    }
+    QHash<QString, QColor> enabledInk;
+    QSet<QWidget *> done;
+    int page = 0;
+    for (QWidget *next : qAsConst(widgets)) {
+        if (done.contains(next))
+            continue;
+        // Each page of the form's tabs, stacks and tool boxes in turn.
+        reveal(next, &form);
+        census.shoot(&form, page == 0 ? QStringLiteral("form") : QStringLiteral("page-%1").arg(page));
+        ++page;
+        QList<QWidget *> showing;
+        for (QWidget *w : qAsConst(widgets)) {
+            if (!done.contains(w) && w->isVisible())
+                showing << w;
+        }
+        // A hidden widget is not shown on any page.
+        if (!next->isVisible())
+            done.insert(next);
+        // Enabled ones first: a disabled text is told apart from theirs.
+        std::stable_partition(showing.begin(), showing.end(), [](const QWidget *w) { return w->isEnabled(); });
+        for (QWidget *w : qAsConst(showing)) {
+            done.insert(w);
+            const int first = checks.size();
+            const QString name = formWidgetName(w);
+            checkFormWidget(census, w, name, &enabledInk);
+            if (w == &form)
+                census.surface(name, w);
+            const QString own = ownColours(w, &form);
+            for (int i = first; i < checks.size(); ++i) {
+                if (!own.isEmpty() && !checks[i].passed) {
+                    checks[i].limited = false;
+                    checks[i].outside = QStringLiteral("%1 (%2)").arg(QLatin1String(ownColoursNote), own);
+                }
+            }
+        }
+    }
+    return checks;
 }

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QImage;
+class QWidget;
 class CensusWindow;
 
 // One check of the census: a widget (or a part of one), what was checked
@@ -51,6 +52,27 @@ struct CensusCheck
 using CensusShots = std::function<void(const QString &name, const QImage &image)>;
 QVector<CensusCheck> takeCensus(CensusWindow &window, const SkinColours &colours, bool withPalette = true,
                                 const CensusShots &shots = {});
+
+// The same checks on the widgets of `form`, any widget tree (a user's
+// form): each named widget, and each button of a button box, is checked as
+// fits its kind (text, disabled and placeholder text, marks, indicator
+// states, group-box titles, surfaces), page by page of its tabs, stacks and
+// tool boxes. A check names its widget "objectName (Class)". A failure where
+// the form sets colours itself (a style sheet or OwnPaletteProperty on the
+// widget or around it, colours in its rich text) is `outside` the skin's count, saying
+// it comes from the form's own colours.
+QVector<CensusCheck> takeFormCensus(QWidget &form, const SkinColours &colours, bool withPalette = true,
+                                    const CensusShots &shots = {});
+
+// The dynamic property in which a widget that stands in for a class it is
+// not (a form's placeholder for a class the loader cannot create) names
+// that class; the census names it so.
+extern const char ShownClassProperty[];
+
+// The dynamic property, true, of a widget whose palette its form sets (the
+// style sheets of a widget and its own palette cannot be told apart once
+// Qt's style-sheet style has set palettes of its own).
+extern const char OwnPaletteProperty[];
 
 // "QPushButton default: text: 5.1:1, #FFFFFF on #444444: ok" ("FAILED",
 // "limited by the skin's colours", "beyond a style sheet").

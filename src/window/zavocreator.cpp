@@ -3,6 +3,7 @@
 
 #include "colorfieldstatus.h"
 #include "colorroles.h"
+#include "formpreview.h"
 #include "previewcontent.h"
 #include "skinapply.h"
 #include "skincatalogue.h"
@@ -11,6 +12,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -78,11 +81,24 @@ ZavoCreator::ZavoCreator(QWidget *parent)
 {
     ui->setupUi(this);
     initForm();
+    // Designer forms dropped on the window open in previews of their own.
+    setAcceptDrops(true);
 }
 
 ZavoCreator::~ZavoCreator()
 {
     delete ui;
+}
+
+void ZavoCreator::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedForms(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void ZavoCreator::dropEvent(QDropEvent *event)
+{
+    reportFormProblems(this, openFormPreviews(droppedForms(event->mimeData()), this));
 }
 
 void ZavoCreator::initForm()

@@ -29,6 +29,10 @@ public:
     // this restyles once.
     void showSkin(const QStringList &colors, const QString &sheet);
 
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private slots:
     void initForm();
     void initTableWidget();
