@@ -19,7 +19,7 @@ bool answeredInformationOption(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
-            std::printf("Usage: %s [Qt options]\n"
+            std::printf("Usage: %s [--preview FILE.ui ...] [Qt options]\n"
                         "The skin generator: pick eight colours (text, panel, border, the start and end of a normal\n"
                         "and of a dark gradient, and a highlight); the window composes its style-sheet template\n"
                         "from them, applies the result to itself and shows it on a large preview. Save writes the\n"
@@ -28,6 +28,8 @@ bool answeredInformationOption(int argc, char *argv[])
                         "Options:\n"
                         "  -h, --help              Displays this help.\n"
                         "  -v, --version           Displays version information.\n"
+                        "  --preview FILE.ui       Opens the Designer form FILE.ui in a window of its own, under the\n"
+                        "                          skin the window applies; may be given several times.\n"
                         "  -style NAME             Qt's widget style under the skin (the desktop's by default).\n"
                         "  -platform NAME          Qt's platform plugin, such as xcb or wayland.\n",
                         VANTUSKIN_PROGRAM);
@@ -78,8 +80,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/main.ico")));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Makes Qt style-sheet skins from eight colours."));
-    parser.addHelpOption();
+    // --help and --version were answered above.
     parser.addOption({QStringLiteral("preview"),
                       QStringLiteral("Open the Designer form FILE in a window of its own, under the skin the window "
                                      "applies (may be given several times)."),
