@@ -7,6 +7,8 @@
 #include "skinimages.h"
 #include "skinpalette.h"
 
+#include <VantuSkin/skin.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -198,8 +200,11 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
         || !writeFile(work.filePath(QStringLiteral("README.txt")),
                       bundleReadme(target.fileName(), bundle, *prefix, withRcc, options.files).toUtf8(), error))
         return false;
+    if (options.qtct
+        && !writeFile(base + QStringLiteral(".qtct.conf"), qtctColorScheme(VantuSkin::skinPalette(bundle.sheet)).toUtf8(), error))
+        return false;
     // The paths are those of the folder once it is in place.
-    if (options.files
+    if ((options.files || options.qtct)
         && !writeFile(base + QStringLiteral(".files.css"),
                       skinFileBytes(rewriteUrlsToFolder(sheet, target.filePath() + QStringLiteral("/images"))), error))
         return false;

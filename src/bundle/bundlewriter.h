@@ -23,6 +23,7 @@ struct BundleOptions
     bool force = false;    // replace an existing folder
     bool complete = false; // append the coverage layer and add its images
     bool files = false;    // also write NAME.files.css
+    bool qtct = false;     // also write NAME.qtct.conf (and NAME.files.css)
 };
 
 // Writes the bundle into a new folder beside `dir` and renames it into

@@ -63,6 +63,8 @@ int runExport(const QStringList &arguments)
                                                     "tool bars, tab, view and header parts) and its images.")},
         {QStringLiteral("files"), QStringLiteral("Also write DIR/NAME.files.css, its url()s absolute paths to "
                                                  "DIR/images/, for program -stylesheet DIR/NAME.files.css.")},
+        {QStringLiteral("qtct"), QStringLiteral("Also write DIR/NAME.qtct.conf, the skin's palette as a qt5ct/qt6ct "
+                                                "colour scheme, and DIR/NAME.files.css for their style sheets.")},
         {QStringLiteral("accessible"), QStringLiteral("Write the repaired skin (as audit --fix repairs it), composed "
                                                       "from the template; README.txt lists what changed.")},
     });
@@ -89,6 +91,11 @@ int runExport(const QStringList &arguments)
     options.force = parser.isSet(QStringLiteral("force"));
     options.complete = parser.isSet(QStringLiteral("complete"));
     options.files = parser.isSet(QStringLiteral("files"));
+    options.qtct = parser.isSet(QStringLiteral("qtct"));
+    if (options.qtct)
+        bundle.readmeNotes << QString() << QStringLiteral("For every Qt program of a desktop that qt5ct or qt6ct sets up: in that tool,")
+                           << QStringLiteral("choose the colour scheme %1.qtct.conf (copied into ~/.config/qt6ct/colors/,").arg(name)
+                           << QStringLiteral("or qt5ct/colors/) and, under Style Sheets, add %1.files.css.").arg(name);
     if (parser.isSet(QStringLiteral("rcc"))) {
         options.rccProgram = rccProgram();
         if (!QFileInfo(options.rccProgram).isExecutable())

@@ -4,6 +4,7 @@
 #include "coverage.h"
 
 #include <QByteArray>
+#include <QPalette>
 #include <QString>
 #include <QPair>
 #include <QStringList>
@@ -20,6 +21,8 @@
 //   NAME.rcc    optional: the same, compiled by Qt's rcc
 //   NAME.files.css  optional: the sheet with url()s that are absolute paths
 //               to images/, for `program -stylesheet DIR/NAME.files.css`
+//   NAME.qtct.conf  optional: the skin's palette as a qt5ct/qt6ct colour
+//               scheme, for those tools with NAME.files.css as their sheet
 //   README.txt  the CMake and C++ lines that add and apply the skin
 //
 // These are the texts a bundle is made of; src/bundle writes them.
@@ -69,5 +72,11 @@ struct SkinBundle
 // indented blocks are the CMake lines and the C++ lines, in that order.
 QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const QString &prefix, bool withRcc,
                      bool withFiles = false);
+
+// A palette as a colour scheme of qt5ct and qt6ct: a [ColorScheme] group
+// with active_colors, disabled_colors and inactive_colors, each the 21
+// colours of QPalette's roles from WindowText to PlaceholderText in the
+// order of the enum, as #AARRGGBB separated by ", ". Lines end in LF.
+QString qtctColorScheme(const QPalette &palette);
 
 #endif // SKINBUNDLE_H
