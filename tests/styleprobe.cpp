@@ -1,11 +1,10 @@
-// A plain Qt program for the style plugin's tests: it links no part of the
-// package. It shows a window with a menu that holds an enabled and a
-// disabled item and answers each line "report FILE" on standard input with
-// one line on standard output:
-//   first=<window colour at the first paint>,<1 if an application sheet was set then>
-//   active=<the palette's 21 active colours> disabled=<its disabled ones>
-//   ink=<distance of the enabled item's text from the menu background>,<of the disabled one's>
-// and writes the application style sheet to FILE.
+// A plain Qt program for the style plugin's tests, linking nothing of the
+// package: a window with a menu of an enabled and a disabled item. Each line
+// "report FILE" on standard input writes the application style sheet to FILE
+// and prints one line:
+//   first=<window colour at the first paint>,<1 if a sheet was set by then>
+//   palette=<the palette's 21 active colours>;<its 21 disabled ones>
+//   ink=<how far the enabled item's text lies from the menu's background>,<the disabled one's>
 #include <QApplication>
 #include <QFile>
 #include <QMainWindow>
@@ -13,6 +12,7 @@
 #include <QMenuBar>
 #include <QSocketNotifier>
 #include <QTextStream>
+
 #include <cstdio>
 
 namespace {
@@ -22,10 +22,9 @@ QString paletteColours(QPalette::ColorGroup group)
     QStringList colours;
     for (int role = 0; role < 21; ++role)
         colours << qApp->palette().color(group, QPalette::ColorRole(role)).name();
-    return colours.join(QLatin1Char(','));
+    return colours.join(',');
 }
 
-// How far the inkiest pixel of an item lies from the item's corner pixel.
 int ink(const QImage &image, const QRect &item)
 {
     const QColor back = image.pixelColor(item.topLeft() + QPoint(1, 1));
@@ -39,29 +38,30 @@ int ink(const QImage &image, const QRect &item)
     return most;
 }
 
+struct FirstPaint : QObject
+{
+    QString seen;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && seen.isEmpty())
+            seen = qApp->palette().window().color().name() + (qApp->styleSheet().isEmpty() ? ",0" : ",1");
+        return false;
+    }
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QMainWindow window;
-    QMenu *menu = window.menuBar()->addMenu(QStringLiteral("File"));
-    QAction *open = menu->addAction(QStringLiteral("Open something"));
-    QAction *closed = menu->addAction(QStringLiteral("Closed something"));
+    QMenu *menu = window.menuBar()->addMenu("File");
+    QAction *open = menu->addAction("Open something");
+    QAction *closed = menu->addAction("Closed something");
     closed->setEnabled(false);
+    FirstPaint first;
+    window.installEventFilter(&first);
     window.resize(400, 300);
-
-    QString first;
-    struct FirstPaint : QObject {
-        QString *seen;
-        bool eventFilter(QObject *, QEvent *e) override {
-            if (e->type() == QEvent::Paint && seen->isEmpty())
-                *seen = qApp->palette().color(QPalette::Window).name() + (qApp->styleSheet().isEmpty() ? ",0" : ",1");
-            return false;
-        }
-    } firstPaint;
-    firstPaint.seen = &first;
-    window.installEventFilter(&firstPaint);
     window.show();
 
     QSocketNotifier input(0, QSocketNotifier::Read);
@@ -75,10 +75,9 @@ int main(int argc, char *argv[])
         menu->popup(window.mapToGlobal(QPoint(0, 0)));
         const QImage shot = menu->grab().toImage();
         menu->hide();
-        QTextStream(stdout) << "first=" << first << " active=" << paletteColours(QPalette::Active)
-                            << " disabled=" << paletteColours(QPalette::Disabled) << " ink="
-                            << ink(shot, menu->actionGeometry(open)) << ',' << ink(shot, menu->actionGeometry(closed))
-                            << Qt::endl;
+        QTextStream(stdout) << "first=" << first.seen << " palette=" << paletteColours(QPalette::Active) << ';'
+                            << paletteColours(QPalette::Disabled) << " ink=" << ink(shot, menu->actionGeometry(open))
+                            << ',' << ink(shot, menu->actionGeometry(closed)) << Qt::endl;
     });
     return app.exec();
 }
