@@ -1,10 +1,9 @@
 // A plain Qt program for the style plugin's tests, linking nothing of the
 // package: a window with a menu of an enabled and a disabled item. Each line
-// "report FILE" on standard input writes the application style sheet to FILE
-// and prints one line:
-//   first=<window colour at the first paint>,<1 if a sheet was set by then>
-//   palette=<the palette's 21 active colours>;<its 21 disabled ones>
-//   ink=<how far the enabled item's text lies from the menu's background>,<the disabled one's>
+// "report FILE" on standard input writes the application sheet to FILE and
+// prints "first=<window colour at the first paint>,<1 if a sheet was set then>
+// palette=<21 active colours>;<21 disabled ones> ink=<the enabled item's
+// text's distance from the menu background>,<the disabled one's>".
 #include <QApplication>
 #include <QFile>
 #include <QMainWindow>
@@ -17,23 +16,13 @@
 
 namespace {
 
-QString paletteColours(QPalette::ColorGroup group)
-{
-    QStringList colours;
-    for (int role = 0; role < 21; ++role)
-        colours << qApp->palette().color(group, QPalette::ColorRole(role)).name();
-    return colours.join(',');
-}
-
 int ink(const QImage &image, const QRect &item)
 {
-    const QColor back = image.pixelColor(item.topLeft() + QPoint(1, 1));
+    const QRgb back = image.pixel(item.topLeft() + QPoint(1, 1));
     int most = 0;
-    for (int y = item.top(); y <= item.bottom(); ++y) {
-        for (int x = item.left(); x <= item.right(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            most = qMax(most, qAbs(c.red() - back.red()) + qAbs(c.green() - back.green()) + qAbs(c.blue() - back.blue()));
-        }
+    for (int at = 0; at < item.width() * item.height(); ++at) {
+        const QRgb c = image.pixel(item.left() + at % item.width(), item.top() + at / item.width());
+        most = qMax(most, qAbs(qRed(c) - qRed(back)) + qAbs(qGreen(c) - qGreen(back)) + qAbs(qBlue(c) - qBlue(back)));
     }
     return most;
 }
@@ -75,9 +64,11 @@ int main(int argc, char *argv[])
         menu->popup(window.mapToGlobal(QPoint(0, 0)));
         const QImage shot = menu->grab().toImage();
         menu->hide();
-        QTextStream(stdout) << "first=" << first.seen << " palette=" << paletteColours(QPalette::Active) << ';'
-                            << paletteColours(QPalette::Disabled) << " ink=" << ink(shot, menu->actionGeometry(open))
-                            << ',' << ink(shot, menu->actionGeometry(closed)) << Qt::endl;
+        QStringList colours;
+        for (int role = 0; role < 42; ++role)
+            colours << app.palette().color(role < 21 ? QPalette::Active : QPalette::Disabled, QPalette::ColorRole(role % 21)).name();
+        QTextStream(stdout) << "first=" << first.seen << " palette=" << colours.join(',') << " ink="
+                            << ink(shot, menu->actionGeometry(open)) << ',' << ink(shot, menu->actionGeometry(closed)) << Qt::endl;
     });
     return app.exec();
 }
