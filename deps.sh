@@ -7,6 +7,7 @@ VANTU_PACKAGES=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
     fonts-wqy-microhei fonts-font-awesome
     desktop-file-utils appstream
+    qt5ct qt6ct
 )
 
 vantu_install_packages() {
