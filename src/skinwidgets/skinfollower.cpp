@@ -72,9 +72,11 @@ void SkinFollower::takeChange()
     QString problem;
     const QString text = readWholeSkin(m_file, &problem);
     if (text.isNull()) {
-        if (QFileInfo::exists(m_file) && !m_warned)
+        // A file gone is most often one about to be written again.
+        if (!m_warned && QFileInfo::exists(m_file)) {
             warnSkin(QStringLiteral("%1: %2; keeping the skin shown").arg(QDir::toNativeSeparators(m_file), problem));
-        m_warned = m_warned || QFileInfo::exists(m_file);
+            m_warned = true;
+        }
         return;
     }
     m_warned = false;

@@ -56,7 +56,8 @@ void showSkinned(QWidget *window, const QString &sheet, Coverage coverage = Cove
 // built-in skin and no skin file gets one such line too, and the program
 // shows flat white until the file becomes a skin. Returns false in that
 // case. A later call replaces the earlier one; once the program sets an
-// application style sheet of its own, the file is followed no more.
+// application style sheet of its own (applySkin() included), the file is
+// followed no more.
 //
 //     VantuSkin::followSkin(QStringLiteral("/home/me/skins/night.css"));
 //     window.show();
