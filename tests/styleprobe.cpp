@@ -50,7 +50,6 @@ int main(int argc, char *argv[])
     closed->setEnabled(false);
     FirstPaint first;
     window.installEventFilter(&first);
-    window.resize(400, 300);
     window.show();
 
     QSocketNotifier input(0, QSocketNotifier::Read);
