@@ -27,14 +27,13 @@ int ink(const QImage &image, const QRect &item)
     return most;
 }
 
-struct FirstPaint : QObject
+struct Window : QMainWindow
 {
-    QString seen;
-    bool eventFilter(QObject *, QEvent *event) override
+    QString first;
+    void paintEvent(QPaintEvent *) override
     {
-        if (event->type() == QEvent::Paint && seen.isEmpty())
-            seen = qApp->palette().window().color().name() + (qApp->styleSheet().isEmpty() ? ",0" : ",1");
-        return false;
+        if (first.isEmpty())
+            first = qApp->palette().window().color().name() + (qApp->styleSheet().isEmpty() ? ",0" : ",1");
     }
 };
 
@@ -43,13 +42,11 @@ struct FirstPaint : QObject
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
+    Window window;
     QMenu *menu = window.menuBar()->addMenu("File");
     QAction *open = menu->addAction("Open something");
     QAction *closed = menu->addAction("Closed something");
     closed->setEnabled(false);
-    FirstPaint first;
-    window.installEventFilter(&first);
     window.show();
 
     QSocketNotifier input(0, QSocketNotifier::Read);
@@ -66,7 +63,7 @@ int main(int argc, char *argv[])
         QStringList colours;
         for (int role = 0; role < 42; ++role)
             colours << app.palette().color(role < 21 ? QPalette::Active : QPalette::Disabled, QPalette::ColorRole(role % 21)).name();
-        QTextStream(stdout) << "first=" << first.seen << " palette=" << colours.join(',') << " ink="
+        QTextStream(stdout) << "first=" << window.first << " palette=" << colours.join(',') << " ink="
                             << ink(shot, menu->actionGeometry(open)) << ',' << ink(shot, menu->actionGeometry(closed)) << Qt::endl;
     });
     return app.exec();
