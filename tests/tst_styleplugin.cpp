@@ -21,27 +21,13 @@ QString paletteLine(const QString &sheet)
     return colours.join(',');
 }
 
-// This environment without VANTUSKIN_SKIN, with the variables "NAME=value".
-QProcessEnvironment environment(const QStringList &variables)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("VANTUSKIN_SKIN");
-    for (const QString &variable : variables)
-        env.insert(variable.section('=', 0, 0), variable.section('=', 1));
-    return env;
-}
-
-// styleprobe with the plugins of the build tree.
+// styleprobe, in this process's environment.
 struct Probe
 {
     QProcess process;
     QTemporaryDir dir;
 
-    Probe(const QStringList &variables, const QStringList &arguments = {"-style", "vantuskin"})
-    {
-        process.setProcessEnvironment(environment(variables + QStringList("QT_PLUGIN_PATH=" PLUGIN_DIR)));
-        process.start(PROBE_PATH, arguments);
-    }
+    explicit Probe(const QStringList &arguments = {"-style", "vantuskin"}) { process.start(PROBE_PATH, arguments); }
     ~Probe() { notices(); }
     // One report's fields, and the application sheet under "sheet".
     QMap<QString, QString> report()
@@ -70,10 +56,9 @@ struct Probe
 };
 
 // vantuskin-cli's output and errors.
-QString cli(const QStringList &arguments, const QString &configHome)
+QString cli(const QStringList &arguments)
 {
     QProcess process;
-    process.setProcessEnvironment(environment({"XDG_CONFIG_HOME=" + configHome}));
     process.start(CLI_PATH, arguments);
     process.waitForFinished(60000);
     return QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError()).trimmed();
@@ -85,6 +70,12 @@ class StylePluginTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void init()
+    {
+        qputenv("QT_PLUGIN_PATH", PLUGIN_DIR);
+        for (const char *name : {"VANTUSKIN_SKIN", "XDG_CONFIG_HOME", "QT_QPA_PLATFORMTHEME"})
+            qunsetenv(name);
+    }
     void skinned();
     void follows();
     void qtct();
@@ -94,7 +85,8 @@ private slots:
 void StylePluginTest::skinned()
 {
     const QString skin = VantuSkin::builtInSkin("psblack");
-    Probe probe({"VANTUSKIN_SKIN=psblack"});
+    qputenv("VANTUSKIN_SKIN", "psblack");
+    Probe probe;
     QTest::qWait(500);
     const auto report = probe.report();
     QCOMPARE(report.value("first"), VantuSkin::skinPalette(skin).window().color().name() + ",1");
@@ -105,7 +97,8 @@ void StylePluginTest::skinned()
     const QStringList ink = report.value("ink").split(',');
     QVERIFY2(ink.value(1).toInt() > 60 && ink.value(1).toInt() < ink.value(0).toInt() * 9 / 10, qPrintable(ink.join(',')));
     QCOMPARE(probe.notices(), QStringList());
-    Probe misnamed({"VANTUSKIN_SKIN=no such skin"});
+    qputenv("VANTUSKIN_SKIN", "no such skin");
+    Probe misnamed;
     QVERIFY(misnamed.follows(VantuSkin::builtInSkin("flatwhite")));
     QCOMPARE(misnamed.notices().size(), 1);
 }
@@ -120,9 +113,10 @@ void StylePluginTest::follows()
     const QString second = VantuSkin::composeSkin({"#101010", "#F0E8D8", "#A09070", "#FFFFFF", "#E8E0D0", "#C0B090",
                                                    "#A08060", "#C04020"});
     const QString last = VantuSkin::builtInSkin("lightblue");
-    Probe probe({"XDG_CONFIG_HOME=" + config.path()});
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    Probe probe;
     QVERIFY(probe.follows(VantuSkin::builtInSkin("flatwhite")));
-    QCOMPARE(cli({"use", "darkblue"}, config.path()), QString());
+    QCOMPARE(cli({"use", "darkblue"}), QString());
     QVERIFY(probe.follows(VantuSkin::builtInSkin("darkblue")));
     QVERIFY(VantuSkin::writeSkinFile(file, second));
     QVERIFY(probe.follows(second));
@@ -136,7 +130,7 @@ void StylePluginTest::follows()
     QTest::qWait(200);
     QVERIFY(VantuSkin::writeSkinFile(file, last));
     QVERIFY(probe.follows(last));
-    QCOMPARE(cli({"use"}, config.path()), QString("lightblue"));
+    QCOMPARE(cli({"use"}), QString("lightblue"));
     const QStringList notices = probe.notices();
     QCOMPARE(notices.size(), 1);
     QVERIFY2(notices.at(0).contains("keeping the skin shown"), qPrintable(notices.at(0)));
@@ -147,14 +141,16 @@ void StylePluginTest::qtct()
 {
     QTemporaryDir config;
     const QString bundle = config.filePath("skin");
-    QCOMPARE(cli({"export", "--skin", "psblack", "--complete", "--qtct", "-o", bundle}, config.path()), QString());
+    QCOMPARE(cli({"export", "--skin", "psblack", "--complete", "--qtct", "-o", bundle}), QString());
     const QString tool = QStringLiteral("qt%1ct").arg(QT_VERSION_MAJOR);
     QSettings conf(config.filePath(tool + '/' + tool + ".conf"), QSettings::IniFormat);
     conf.setValue("Appearance/color_scheme_path", bundle + "/psblack.qtct.conf");
     conf.setValue("Appearance/custom_palette", true);
     conf.setValue("Interface/stylesheets", bundle + "/psblack.files.css");
     conf.sync();
-    Probe probe({"XDG_CONFIG_HOME=" + config.path(), "QT_QPA_PLATFORMTHEME=" + tool}, {});
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORMTHEME", tool.toLocal8Bit());
+    Probe probe {QStringList()};
     QTest::qWait(500);
     const auto report = probe.report();
     QCOMPARE(report.value("palette"), paletteLine(VantuSkin::builtInSkin("psblack")));
