@@ -4,13 +4,7 @@
 // prints "first=<window colour at the first paint>,<1 if a sheet was set then>
 // palette=<21 active colours>;<21 disabled ones> ink=<the enabled item's
 // text's distance from the menu background>,<the disabled one's>".
-#include <QApplication>
-#include <QFile>
-#include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QSocketNotifier>
-#include <QTextStream>
+#include <QtWidgets>
 
 #include <cstdio>
 

@@ -5,8 +5,6 @@
 
 #include <VantuSkin/skin.h>
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -34,8 +32,8 @@ struct Probe
     {
         process.write(("report " + dir.filePath("sheet.css") + "\n").toLocal8Bit());
         QMap<QString, QString> fields;
-        if (!process.canReadLine() && !process.waitForReadyRead(10000))
-            return fields;
+        while (!process.canReadLine() && process.waitForReadyRead(10000)) {
+        }
         for (const QString &field : QString::fromLocal8Bit(process.readLine()).trimmed().split(' '))
             fields.insert(field.section('=', 0, 0), field.section('=', 1));
         fields["sheet"] = VantuSkin::readSkinFile(dir.filePath("sheet.css"));
