@@ -82,13 +82,13 @@ bool followSkin(const QString &nameOrFile)
     const QString sheet = readWholeSkin(fileName, &problem);
     // No skin recorded yet is no fault: the program starts in flat white
     // and takes the first one recorded.
-    const bool named = !sheet.isNull() || (nameOrFile.isEmpty() && !QFileInfo::exists(fileName));
-    if (!named)
+    const bool taken = !sheet.isNull() || (nameOrFile.isEmpty() && !QFileInfo::exists(fileName));
+    if (!taken)
         warnSkin(QStringLiteral("\"%1\" is neither a built-in skin nor a skin file (%2); starting in flat white")
                      .arg(QDir::toNativeSeparators(fileName), problem));
     VantuSkin::applySkin(sheet.isNull() ? builtInSkin(QStringLiteral("flatwhite")) : sheet);
     follower = new SkinFollower(fileName, sheet, qApp);
-    return named;
+    return taken;
 }
 
 } // namespace VantuSkin

@@ -51,10 +51,10 @@ void SkinFollower::watch()
     QStringList paths;
     if (QFileInfo(m_file).isFile())
         paths << m_file;
-    QDir folder = QFileInfo(m_file).absoluteDir();
-    while (!folder.exists() && folder.cdUp()) {
-    }
-    paths << folder.absolutePath();
+    QString folder = QFileInfo(m_file).absolutePath();
+    while (!QFileInfo(folder).isDir() && folder != QDir::rootPath())
+        folder = QFileInfo(folder).absolutePath();
+    paths << folder;
     const QStringList watched = m_watcher.files() + m_watcher.directories();
     for (const QString &path : watched) {
         if (!paths.contains(path))
