@@ -48,6 +48,7 @@ bool makeInputs(const QString &dir)
               && writeText(dir + "/out/.vantuskin-output", "Written by vantuskin-cli export.\n")
               && writeText(dir + "/proj/main.cpp", "int main() {}\n") && writeText(dir + "/proj/src/a.cpp", "")
               && writeText(dir + "/notes/todo.txt", "mine") && writeText(dir + "/home/.profile", "")
+              && writeText(dir + "/home/.config/vantuskin", "a file")
               && QDir(dir).mkdir("empty")
               && writeText(dir + "/failing-rcc", "#!/bin/sh\necho rcc broke >&2\nexit 1\n")
               && QFile::setPermissions(dir + "/failing-rcc", QFile::ReadOwner | QFile::ExeOwner)
@@ -114,6 +115,8 @@ const Case kCases[] = {
     {"check: missing from the built-in resources", "check {dir}/nope.css", "", 1, "1 of 1 url()s do not resolve",
      ":/qss/common/nope.png\n", ""},
     {"check: a binary file", "check {dir}/binary", "", 0, "", "{dir}/binary: no url() found\n", ""},
+    {"use: a folder that cannot be made", "use psblack", "", 1, "/home/.config/vantuskin/skin.css; the previous choice "
+     "stays", "", ""},
     {"check: qrc omits a folder", "check {dir}/p/p.css --qrc {dir}/p/p.qrc", "", 1, "1 of 2", ":/p/icons/b.png\n", ""},
 };
 
@@ -156,6 +159,7 @@ void CliTest::run()
     if (*c.rcc)
         environment.insert("VANTUSKIN_RCC", QString(c.rcc).replace("{dir}", dir.path()));
     environment.insert("HOME", dir.filePath("home"));
+    environment.insert("XDG_CONFIG_HOME", dir.filePath("home/.config"));
     cli.setProcessEnvironment(environment);
     cli.setWorkingDirectory(dir.filePath("proj"));
     const QMap<QString, QByteArray> before = tree(dir.path());

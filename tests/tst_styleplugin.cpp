@@ -129,9 +129,8 @@ void StylePluginTest::follows()
     QVERIFY(VantuSkin::writeSkinFile(file, last));
     QVERIFY(probe.follows(last));
     QCOMPARE(cli({"use"}), QString("lightblue"));
-    const QStringList notices = probe.notices();
-    QCOMPARE(notices.size(), 1);
-    QVERIFY2(notices.at(0).contains("keeping the skin shown"), qPrintable(notices.at(0)));
+    QCOMPARE(probe.notices(), QStringList("vantuskin: " + file + ": it ends inside a rule (written only in part?); "
+                                          "keeping the skin shown"));
 }
 
 // An exported colour scheme and sheet chosen in qt5ct/qt6ct.
@@ -149,10 +148,8 @@ void StylePluginTest::qtct()
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     qputenv("QT_QPA_PLATFORMTHEME", tool.toLocal8Bit());
     Probe probe {QStringList()};
-    QTest::qWait(500);
-    const auto report = probe.report();
-    QCOMPARE(report.value("palette"), paletteLine(VantuSkin::builtInSkin("psblack")));
-    QCOMPARE(report.value("sheet"), VantuSkin::readSkinFile(bundle + "/psblack.files.css"));
+    QVERIFY(probe.follows(VantuSkin::builtInSkin("psblack")));
+    QCOMPARE(probe.report().value("sheet"), VantuSkin::readSkinFile(bundle + "/psblack.files.css"));
 }
 
 QTEST_MAIN(StylePluginTest)
