@@ -201,7 +201,8 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
                       bundleReadme(target.fileName(), bundle, *prefix, withRcc, options.files).toUtf8(), error))
         return false;
     if (options.qtct
-        && !writeFile(base + QStringLiteral(".qtct.conf"), qtctColorScheme(VantuSkin::skinPalette(bundle.sheet)).toUtf8(), error))
+        && !writeFile(base + QStringLiteral(".qtct.conf"),
+                      qtctColorScheme(VantuSkin::skinPalette(bundle.sheet)).toUtf8(), error))
         return false;
     // The paths are those of the folder once it is in place.
     if ((options.files || options.qtct)

@@ -92,10 +92,12 @@ int runExport(const QStringList &arguments)
     options.complete = parser.isSet(QStringLiteral("complete"));
     options.files = parser.isSet(QStringLiteral("files"));
     options.qtct = parser.isSet(QStringLiteral("qtct"));
-    if (options.qtct)
-        bundle.readmeNotes << QString() << QStringLiteral("For every Qt program of a desktop that qt6ct (or qt5ct) sets up: copy")
-                           << QStringLiteral("%1.qtct.conf into ~/.config/qt6ct/colors/ as %1.conf, link %1.files.css").arg(name)
-                           << QStringLiteral("as ~/.config/qt6ct/qss/%1.qss, and choose both in qt6ct.").arg(name);
+    if (options.qtct) {
+        bundle.readmeNotes
+            << QStringLiteral("For every Qt program of a desktop that qt6ct (or qt5ct) sets up: copy")
+            << QStringLiteral("%1.qtct.conf into ~/.config/qt6ct/colors/ as %1.conf, link %1.files.css").arg(name)
+            << QStringLiteral("as ~/.config/qt6ct/qss/%1.qss, and choose both in qt6ct.").arg(name);
+    }
     if (parser.isSet(QStringLiteral("rcc"))) {
         options.rccProgram = rccProgram();
         if (!QFileInfo(options.rccProgram).isExecutable())

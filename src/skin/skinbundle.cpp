@@ -170,14 +170,14 @@ QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const 
     return text;
 }
 
-
 QString qtctColorScheme(const QPalette &palette)
 {
     // The roles qt5ct and qt6ct read: QPalette::NColorRoles of Qt 5.15.
     constexpr int roles = QPalette::PlaceholderText + 1;
     QString text = QStringLiteral("[ColorScheme]\n");
-    for (const auto &group : {std::make_pair(QPalette::Active, "active"), std::make_pair(QPalette::Disabled, "disabled"),
-                              std::make_pair(QPalette::Inactive, "inactive")}) {
+    const std::pair<QPalette::ColorGroup, const char *> groups[] = {
+        {QPalette::Active, "active"}, {QPalette::Disabled, "disabled"}, {QPalette::Inactive, "inactive"}};
+    for (const auto &group : groups) {
         QStringList colours;
         for (int role = 0; role < roles; ++role)
             colours << palette.color(group.first, QPalette::ColorRole(role)).name(QColor::HexArgb);
