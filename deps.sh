@@ -10,6 +10,7 @@ VANTU_PACKAGES=(
     desktop-file-utils appstream
     python3 python3-pyqt6 python3-pyqt5 python3-pyside2.qtwidgets
     help2man bash-completion pkg-config file dpkg-dev
+    qt5ct qt6ct
 )
 
 vantu_install_packages() {

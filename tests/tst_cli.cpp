@@ -49,6 +49,7 @@ bool makeInputs(const QString &dir)
               && writeText(dir + "/out/.vantuskin-output", "Written by vantuskin-cli export.\n")
               && writeText(dir + "/proj/main.cpp", "int main() {}\n") && writeText(dir + "/proj/src/a.cpp", "")
               && writeText(dir + "/notes/todo.txt", "mine") && writeText(dir + "/home/.profile", "")
+              && writeText(dir + "/home/.config/vantuskin", "a file")
               && QDir(dir).mkdir("empty")
               && writeText(dir + "/failing-rcc", "#!/bin/sh\necho rcc broke >&2\nexit 1\n")
               && QFile::setPermissions(dir + "/failing-rcc", QFile::ReadOwner | QFile::ExeOwner)
@@ -136,6 +137,8 @@ const Case kCases[] = {
      "p.qrc: not a Designer form (its first element is <RCC>, not <ui>)", "", ""},
     {"census --ui: a malformed form", "census --skin psblack --ui {dir}/broken.ui", "", 1,
      "broken.ui: malformed form: Opening and ending tag mismatch. (line 1)", "", ""},
+    {"use: a folder that cannot be made", "use psblack", "", 1, "/home/.config/vantuskin/skin.css; the previous choice "
+     "stays", "", ""},
     {"check: qrc omits a folder", "check {dir}/p/p.css --qrc {dir}/p/p.qrc", "", 1, "1 of 2", ":/p/icons/b.png\n", ""},
 };
 
@@ -178,6 +181,7 @@ void CliTest::run()
     if (*c.rcc)
         environment.insert("VANTUSKIN_RCC", QString(c.rcc).replace("{dir}", dir.path()));
     environment.insert("HOME", dir.filePath("home"));
+    environment.insert("XDG_CONFIG_HOME", dir.filePath("home/.config"));
     cli.setProcessEnvironment(environment);
     cli.setWorkingDirectory(dir.filePath("proj"));
     const QMap<QString, QByteArray> before = tree(dir.path());

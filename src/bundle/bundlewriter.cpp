@@ -8,6 +8,8 @@
 #include "skinpalette.h"
 #include "qtversion.h"
 
+#include <VantuSkin/skin.h>
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -240,8 +242,12 @@ bool writeSkinBundle(const QString &dir, const SkinBundle &bundle, const BundleO
                        pythonModule(bundle.name, bundleSheetPath(bundle.name, *prefix), palette).toUtf8(), error))
             return false;
     }
+    if (options.qtct
+        && !writeFile(base + QStringLiteral(".qtct.conf"),
+                      qtctColorScheme(VantuSkin::skinPalette(bundle.sheet)).toUtf8(), error))
+        return false;
     // The paths are those of the folder once it is in place.
-    if (options.files
+    if ((options.files || options.qtct)
         && !writeFile(base + QStringLiteral(".files.css"),
                       skinFileBytes(rewriteUrlsToFolder(sheet, target.filePath() + QStringLiteral("/images"))), error))
         return false;

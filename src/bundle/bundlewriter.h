@@ -24,6 +24,7 @@ struct BundleOptions
     bool complete = false; // append the coverage layer and add its images
     bool files = false;    // also write NAME.files.css
     bool python = false;   // also write NAME.py, which loads NAME.rcc: needs rccProgram
+    bool qtct = false;     // also write NAME.qtct.conf (and NAME.files.css)
 };
 
 // Writes the bundle into a new folder beside `dir` and renames it into

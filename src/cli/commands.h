@@ -13,5 +13,6 @@ int runCheck(const QStringList &arguments);
 int runAudit(const QStringList &arguments);
 int runGallery(const QStringList &arguments);
 int runCensus(const QStringList &arguments);
+int runUse(const QStringList &arguments);
 
 #endif // COMMANDS_H

@@ -57,6 +57,8 @@ int runExport(const QStringList &arguments)
                                                     "tool bars, tab, view and header parts) and its images.")},
         {QStringLiteral("files"), QStringLiteral("Also write DIR/NAME.files.css, its url()s absolute paths to "
                                                  "DIR/images/, for program -stylesheet DIR/NAME.files.css.")},
+        {QStringLiteral("qtct"), QStringLiteral("Also write DIR/NAME.qtct.conf, the skin's palette as a qt5ct/qt6ct "
+                                                "colour scheme, and DIR/NAME.files.css for their style sheets.")},
         {QStringLiteral("accessible"), QStringLiteral("Write the repaired skin (as audit --fix repairs it), composed "
                                                       "from the template; README.txt lists what changed.")},
         {QStringLiteral("python"), QStringLiteral("Also write NAME.rcc (as --rcc) and NAME.py, a module whose apply() "
@@ -95,6 +97,13 @@ int runExport(const QStringList &arguments)
     options.force = parser.isSet(QStringLiteral("force"));
     options.complete = parser.isSet(QStringLiteral("complete"));
     options.files = parser.isSet(QStringLiteral("files"));
+    options.qtct = parser.isSet(QStringLiteral("qtct"));
+    if (options.qtct) {
+        bundle.readmeNotes
+            << QStringLiteral("For every Qt program of a desktop that qt6ct (or qt5ct) sets up: copy")
+            << QStringLiteral("%1.qtct.conf into ~/.config/qt6ct/colors/ as %1.conf, link %1.files.css").arg(name)
+            << QStringLiteral("as ~/.config/qt6ct/qss/%1.qss, and choose both in qt6ct.").arg(name);
+    }
     options.python = python;
     if (python || parser.isSet(QStringLiteral("rcc"))) {
         options.rccProgram = qtRccProgram();

@@ -24,6 +24,7 @@ const Command commands[] = {
     {"check", "list the url()s of a style sheet that do not resolve", runCheck},
     {"audit", "check the contrast of the colour pairs a skin draws", runAudit},
     {"census", "check every widget a Qt program shows in a skin, from its pixels", runCensus},
+    {"use", "record your skin, the one programs under the vantuskin style show", runUse},
 #ifdef VANTUSKIN_GALLERY
     {"gallery", "render the window in skins to PNG images with an HTML index", runGallery},
 #endif

@@ -225,3 +225,19 @@ QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const 
     return text;
 }
 
+QString qtctColorScheme(const QPalette &palette)
+{
+    // The roles qt5ct and qt6ct read: QPalette::NColorRoles of Qt 5.15.
+    constexpr int roles = QPalette::PlaceholderText + 1;
+    QString text = QStringLiteral("[ColorScheme]\n");
+    const std::pair<QPalette::ColorGroup, const char *> groups[] = {
+        {QPalette::Active, "active"}, {QPalette::Disabled, "disabled"}, {QPalette::Inactive, "inactive"}};
+    for (const auto &group : groups) {
+        QStringList colours;
+        for (int role = 0; role < roles; ++role)
+            colours << palette.color(group.first, QPalette::ColorRole(role)).name(QColor::HexArgb);
+        text += QLatin1String(group.second) + QStringLiteral("_colors=") + colours.join(QStringLiteral(", "))
+                + QLatin1Char('\n');
+    }
+    return text;
+}

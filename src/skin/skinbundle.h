@@ -23,6 +23,8 @@
 //               to images/, for `program -stylesheet DIR/NAME.files.css`
 //   NAME.py     optional, with NAME.rcc: a module whose apply() puts the
 //               skin on a Python program's QApplication
+//   NAME.qtct.conf  optional: the skin's palette as a qt5ct/qt6ct colour
+//               scheme, for those tools with NAME.files.css as their sheet
 //   README.txt  the CMake and C++ lines that add and apply the skin
 //
 // These are the texts a bundle is made of; src/bundle writes them.
@@ -95,5 +97,11 @@ QString bundleSheetPath(const QString &name, const QString &prefix);
 // `withPython` adds the Python lines as a third.
 QString bundleReadme(const QString &folderName, const SkinBundle &bundle, const QString &prefix, bool withRcc,
                      bool withFiles = false, bool withPython = false);
+
+// A palette as a colour scheme of qt5ct and qt6ct: a [ColorScheme] group
+// with active_colors, disabled_colors and inactive_colors, each the 21
+// colours of QPalette's roles from WindowText to PlaceholderText in the
+// order of the enum, as #AARRGGBB separated by ", ". Lines end in LF.
+QString qtctColorScheme(const QPalette &palette);
 
 #endif // SKINBUNDLE_H

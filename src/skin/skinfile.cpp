@@ -1,6 +1,7 @@
 #include "skinfile.h"
 
 #include "colorroles.h"
+#include "coverage.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -50,4 +51,28 @@ SkinFileRead readSkinFile(const QString &fileName, QString *text, QString *error
         return SkinFileRead::TooLarge;
     *text = decodeSkinFileText(bytes);
     return SkinFileRead::Ok;
+}
+
+QString skinTextProblem(const QString &text)
+{
+    if (text.trimmed().isEmpty())
+        return QStringLiteral("it is empty");
+    int depth = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('/') && text.mid(i, 2) == QLatin1String("/*")) {
+            i = text.indexOf(QLatin1String("*/"), i + 2);
+            if (i < 0)
+                return QStringLiteral("it ends inside a comment (written only in part?)");
+            ++i;
+        } else if (text.at(i) == QLatin1Char('{')) {
+            ++depth;
+        } else if (text.at(i) == QLatin1Char('}') && --depth < 0) {
+            return QStringLiteral("it closes a rule it never opened");
+        }
+    }
+    if (depth != 0)
+        return QStringLiteral("it ends inside a rule (written only in part?)");
+    if (!sheetColours(text))
+        return QStringLiteral("it is no skin: it has no colour trailer and holds no classic skin's colours");
+    return QString();
 }

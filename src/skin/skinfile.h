@@ -22,4 +22,10 @@ enum class SkinFileRead { Ok, CannotOpen, TooLarge };
 // zero byte). Files over MaxSkinFileSize are not read into memory.
 SkinFileRead readSkinFile(const QString &fileName, QString *text, QString *errorText = nullptr);
 
+// Why a text read from a skin file is not a whole skin, or an empty string
+// if it is one: it is empty, it ends inside a comment or a rule (a file
+// caught half-written), or it is no skin (no colour trailer, and not the
+// colours of a classic skin). A following program applies only whole skins.
+QString skinTextProblem(const QString &text);
+
 #endif // SKINFILE_H

@@ -5,9 +5,13 @@
 #include "coverageimages.h"
 #include "resourcedata.h"
 #include "skinapply.h"
+#include "skinfollower.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
 #include <QResource>
 #include <QStyle>
 #include <QWidget>
@@ -62,6 +66,29 @@ void showSkinned(QWidget *window, const QString &sheet, Coverage coverage)
 {
     VantuSkin::applySkin(sheet, coverage);
     window->show();
+}
+
+bool followSkin(const QString &nameOrFile)
+{
+    static QPointer<SkinFollower> follower;
+    delete follower;
+    const QString builtIn = nameOrFile.isEmpty() ? QString() : builtInSkin(nameOrFile);
+    if (!builtIn.isEmpty()) {
+        VantuSkin::applySkin(builtIn);
+        return true;
+    }
+    const QString fileName = nameOrFile.isEmpty() ? userSkinFile() : nameOrFile;
+    QString problem;
+    const QString sheet = readWholeSkin(fileName, &problem);
+    // No skin recorded yet is no fault: the program starts in flat white
+    // and takes the first one recorded.
+    const bool taken = !sheet.isNull() || (nameOrFile.isEmpty() && !QFileInfo::exists(fileName));
+    if (!taken)
+        warnSkin(QStringLiteral("\"%1\" is neither a built-in skin nor a skin file (%2); starting in flat white")
+                     .arg(QDir::toNativeSeparators(fileName), problem));
+    VantuSkin::applySkin(sheet.isNull() ? builtInSkin(QStringLiteral("flatwhite")) : sheet);
+    follower = new SkinFollower(fileName, sheet, qApp);
+    return taken;
 }
 
 } // namespace VantuSkin

@@ -54,6 +54,8 @@ endfunction()
 if(STEP STREQUAL "install")
     file(REMOVE_RECURSE ${prefix})
     run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
+    # The style plugin, where QT_PLUGIN_PATH=PREFIX/lib/qtN/plugins finds it.
+    expect_one_qt(${prefix}/lib/qt${QT_MAJOR}/plugins/styles/libvantuskinstyle.so ${QT_MAJOR})
     # A saved skin for the consumer's FROM.
     run(${prefix}/bin/${CLI} compose --colors
         "#102030,#F0E0D0,#405060,#708090,#8090A0,#90A0B0,#A0B0C0,#00AA88" -o ${saved})

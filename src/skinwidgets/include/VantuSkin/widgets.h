@@ -44,6 +44,25 @@ void applySkin(const QString &sheet, Coverage coverage = Coverage::Added);
 // then shows `window`. Call it once `window` is fully built.
 void showSkinned(QWidget *window, const QString &sheet, Coverage coverage = Coverage::Added);
 
+// Puts a skin on the whole program as applySkin() does and keeps it there:
+// `nameOrFile` is a built-in skin (style or display name, as builtInSkin()
+// takes it), a skin file, or empty for the user's own skin, the one
+// `vantuskin-cli use` records ($XDG_CONFIG_HOME/vantuskin/skin.css). A file
+// is followed: each time it is saved again (renamed over, as the window's
+// Save and `vantuskin-cli compose -o` do, or rewritten in place), the program
+// restyles itself once, a moment after the writes settle. A file that is
+// empty, written in part or no skin is never applied: the program keeps its
+// skin and says so in one line on standard error. A name that is no
+// built-in skin and no skin file gets one such line too, and the program
+// shows flat white until the file becomes a skin. Returns false in that
+// case. A later call replaces the earlier one; once the program sets an
+// application style sheet of its own (applySkin() included), the file is
+// followed no more.
+//
+//     VantuSkin::followSkin(QStringLiteral("/home/me/skins/night.css"));
+//     window.show();
+bool followSkin(const QString &nameOrFile = QString());
+
 } // namespace VantuSkin
 
 #endif // VANTUSKIN_WIDGETS_H
