@@ -138,7 +138,7 @@ void StylePluginTest::qtct()
 {
     QTemporaryDir config;
     const QString bundle = config.filePath("skin");
-    QCOMPARE(cli({"export", "--skin", "psblack", "--complete", "--qtct", "-o", bundle}), QString());
+    QVERIFY(cli({"export", "--skin", "psblack", "--complete", "--qtct", "-o", bundle}).startsWith("wrote "));
     const QString tool = QStringLiteral("qt%1ct").arg(QT_VERSION_MAJOR);
     QSettings conf(config.filePath(tool + '/' + tool + ".conf"), QSettings::IniFormat);
     conf.setValue("Appearance/color_scheme_path", bundle + "/psblack.qtct.conf");

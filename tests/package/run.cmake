@@ -54,8 +54,13 @@ endfunction()
 if(STEP STREQUAL "install")
     file(REMOVE_RECURSE ${prefix})
     run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix})
-    # The style plugin, where QT_PLUGIN_PATH=PREFIX/lib/qtN/plugins finds it.
-    expect_one_qt(${prefix}/lib/qt${QT_MAJOR}/plugins/styles/libvantuskinstyle.so ${QT_MAJOR})
+    # The style plugin, in a folder of this Qt's: PREFIX/lib/qtN/plugins, or
+    # for the prefix /usr that Qt's own plugin folder below it.
+    file(GLOB_RECURSE plugin ${prefix}/lib/*/libvantuskinstyle.so)
+    if(NOT plugin MATCHES "/qt${QT_MAJOR}/plugins/styles/libvantuskinstyle.so$")
+        message(FATAL_ERROR "the style plugin is not in a Qt ${QT_MAJOR} plugin folder below ${prefix}: ${plugin}")
+    endif()
+    expect_one_qt(${plugin} ${QT_MAJOR})
     # A saved skin for the consumer's FROM.
     run(${prefix}/bin/${CLI} compose --colors
         "#102030,#F0E0D0,#405060,#708090,#8090A0,#90A0B0,#A0B0C0,#00AA88" -o ${saved})
