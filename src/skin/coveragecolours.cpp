@@ -220,7 +220,8 @@ CoverageColours coverageColours(const SkinColours &c)
     k.groove = barGroove(c.classic ? c.panel : c.button[0], c.border, c.high);
     k.chunk = filledPart(c.border, c.high, k.groove);
     k.progressText = readableOnAll(c.text, {k.chunk, k.groove}, std::min(textRoom(k.chunk, k.groove), 7.0));
-    k.progressDisabled = disabledText(k.progressText, {k.groove, k.chunk});
+    // Some skins draw disabled bars on the panel.
+    k.progressDisabled = disabledText(k.progressText, {c.panel, k.groove, k.chunk});
     // Focus and checked states in the highlight's hue, standing out from
     // what they replace.
     k.focus = standingOn(c.high, {{c.border, c.panel}, {c.border}}, kMark);
