@@ -396,11 +396,17 @@ border-color:{checkedEdge};
 )";
 
 // Template-form skins draw disabled push buttons on their gradient (some
-// variants on the panel: the block keeps them on the gradient).
+// variants on the panel: the block keeps them on the gradient), and frame
+// progress bars in their groove's colour, over which the text of a narrow
+// bar runs.
 const char *const kTemplateBlock = R"(
 .QPushButton:disabled{
 color:{buttonDisabled};
 background:{buttonGradient};
+}
+
+QProgressBar{
+border-color:{groove};
 }
 )";
 

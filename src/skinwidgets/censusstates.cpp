@@ -214,7 +214,8 @@ CensusCheck valueTextCheck(QProgressBar *bar, const CensusShots &shots)
             worstPart = it.key();
         }
     }
-    const QString what = nameOf(bar) + QStringLiteral(" text");
+    const QString what = nameOf(bar) + (bar->orientation() == Qt::Horizontal ? QStringLiteral(" horizontal text")
+                                                                            : QStringLiteral(" vertical text"));
     if (counted == 0)
         return line(what, QStringLiteral("text over a value"), QStringLiteral("no text found at 50%"), false);
     return line(what, QStringLiteral("text over a value"),
@@ -282,7 +283,7 @@ QVector<CensusCheck> stateCensus(QWidget *root, QSet<QString> *seen, const Censu
             || !first(QStringLiteral("value %1").arg(bar->orientation())))
             continue;
         out.append(valueCheck(bar, shots));
-        if (bar->orientation() == Qt::Horizontal)
+        if (bar->isTextVisible())
             out.append(valueTextCheck(bar, shots));
     }
     for (const char *type : focusClasses()) {

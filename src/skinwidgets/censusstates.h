@@ -40,7 +40,8 @@ CensusCheck toggleCheck(QAbstractButton *button, const CensusShots &shots = {});
 const QVector<const char *> &focusClasses();
 
 // The checks above for the widgets shown under `root` (the window must be
-// shown): the first progress bar of each orientation with a range, the
+// shown): the first progress bar of each orientation with a range (its
+// text too, if shown), the
 // first widget of each of focusClasses() that takes focus by Tab, the first
 // checkable push button and tool button. The parts of compound widgets
 // (the line edit of a spin box, ...) are left out. `seen` names what was
