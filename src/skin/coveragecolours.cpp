@@ -91,9 +91,9 @@ QColor nearestLightness(const QColor &colour, Fits fits, Worth worth)
     if (fits(colour))
         return colour;
     QColor best = colour;
-    for (int step = 1; step <= 200; ++step) {
+    for (int step = 1; step <= 100; ++step) {
         for (int sign : {-1, 1}) {
-            const QColor moved = fromOklch({from.lightness + sign * step / 200.0, from.chroma, from.hue});
+            const QColor moved = fromOklch({from.lightness + sign * step / 100.0, from.chroma, from.hue});
             if (fits(moved))
                 return moved;
             if (worth(moved) > worth(best))
