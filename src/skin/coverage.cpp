@@ -268,6 +268,12 @@ selection-color:{onHigh};
 
 QProgressBar{
 color:{progressText};
+background:{groove};
+}
+
+/* the filled part of progress bars 3:1 on their groove */
+QProgressBar::chunk{
+background-color:{chunk};
 }
 
 QProgressBar:disabled{
@@ -364,14 +370,50 @@ subcontrol-position:top left;
 left:8px;
 padding:0px 3px;
 }
+
+/* keyboard focus: a ring in the highlight's hue, in the place of a border or
+   drawn inside the widget, so that nothing moves when the focus does */
+.QToolButton:focus,QComboBox:focus,QAbstractSpinBox:focus,QLineEdit:focus,QTextEdit:focus,QPlainTextEdit:focus,
+QAbstractItemView:focus{
+border-color:{focus};
+}
+
+.QPushButton:focus{
+outline:1px solid {focusOnButton};
+}
+
+QCheckBox:focus,QRadioButton:focus{
+outline:1px solid {focusOnPanel};
+}
+
+QTabBar:focus{
+outline:1px solid {focusOnTab};
+}
+
+QSlider::handle:focus{
+background:{focusHandle};
+}
+
+/* checked buttons on the dark gradient with an edge in the highlight's hue,
+   unlike pressed and hovered ones */
+.QPushButton:checked,.QToolButton:checked{
+background:{hoverGradient};
+border-color:{checkedEdge};
+}
 )";
 
 // Template-form skins draw disabled push buttons on their gradient (some
-// variants on the panel: the block keeps them on the gradient).
+// variants on the panel: the block keeps them on the gradient), and frame
+// progress bars in their groove's colour, over which the text of a narrow
+// bar runs.
 const char *const kTemplateBlock = R"(
 .QPushButton:disabled{
 color:{buttonDisabled};
 background:{buttonGradient};
+}
+
+QProgressBar{
+border-color:{groove};
 }
 )";
 
@@ -393,6 +435,25 @@ qproperty-icon:url({images}month_previous.png);
 
 QToolButton#qt_calendar_nextmonth{
 qproperty-icon:url({images}month_next.png);
+}
+
+/* segments of vertical progress bars; the borders of focused and checked
+   tool buttons, which these skins draw without one, and of text edits in
+   the border colour, so that focus shows on them */
+QProgressBar::chunk:vertical{
+height:5px;
+}
+
+.QToolButton:focus{
+border:1px solid {focusOnButton};
+}
+
+QTextEdit{
+border-color:{border};
+}
+
+.QToolButton:checked{
+border:1px solid {checkedFace};
 }
 )";
 
@@ -439,6 +500,16 @@ QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
         {"onHigh", name(k.onHigh)},
         {"progressText", name(k.progressText)},
         {"progressDisabled", name(k.progressDisabled)},
+        {"groove", name(k.groove)},
+        {"chunk", name(k.chunk)},
+        {"focus", name(k.focus)},
+        {"focusOnButton", name(k.focusOnButton)},
+        {"focusOnPanel", name(k.focusOnPanel)},
+        {"focusOnTab", name(k.focusOnTab)},
+        {"focusHandle", name(k.focusHandle)},
+        {"checkedEdge", name(k.checkedEdge)},
+        {"checkedFace", name(k.checkedFace)},
+        {"hoverGradient", gradient(c.hover[0], c.hover[1])},
         {"buttonGradient", gradient(c.button[0], c.button[1])},
         {"hover", name(c.hover[0])},
         {"images", imagePrefix},

@@ -21,7 +21,8 @@ std::optional<SkinColours> sheetColours(const QString &sheet, const QString &sty
 // buttons, tool-button menu parts, submenu arrows, tool bars and their
 // extension button, check and radio indicators in every state, view items,
 // input arrows, slider and scroll-bar handles, sort arrows, the size grip,
-// MDI areas and their sub-window titles, and group-box titles). Its images
+// MDI areas and their sub-window titles, group-box titles, the filled part
+// and the text of progress bars, keyboard focus and checked buttons). Its images
 // are those of coverageImages() (coverageimages.h). It starts with a comment
 // that says what it is. Its images are referred to as `imagePrefix` + file
 // name, e.g. ":/psblack/images/" or an absolute folder path ending in "/".

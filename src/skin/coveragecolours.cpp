@@ -1,6 +1,7 @@
 #include "coveragecolours.h"
 
 #include "contrast.h"
+#include "oklch.h"
 #include "skinpalette.h"
 
 #include <QVector>
@@ -13,6 +14,8 @@ namespace {
 // asks for, so that antialiased edges still reach them.
 constexpr double kText = 4.7;
 constexpr double kMark = 3.3;
+// Progress-bar text is small and lies on two parts: it aims higher.
+constexpr double kBarText = 5.5;
 
 double worstRatio(const QColor &colour, const QVector<QColor> &backgrounds)
 {
@@ -79,6 +82,97 @@ QColor disabledText(const QColor &text, const QVector<QColor> &backgrounds)
     return readableOn(mixColors(text, panel, 0.5), panel, kMark);
 }
 
+// `colour` at the OKLCH lightness nearest its own, hue and chroma kept,
+// for which `fits` holds; where none does, the one `worth` rates highest.
+template<typename Fits, typename Worth>
+QColor nearestLightness(const QColor &colour, Fits fits, Worth worth)
+{
+    const Oklch from = toOklch(colour);
+    if (fits(colour))
+        return colour;
+    QColor best = colour;
+    for (int step = 1; step <= 100; ++step) {
+        for (int sign : {-1, 1}) {
+            const QColor moved = fromOklch({from.lightness + sign * step / 100.0, from.chroma, from.hue});
+            if (fits(moved))
+                return moved;
+            if (worth(moved) > worth(best))
+                best = moved;
+        }
+    }
+    return best;
+}
+
+// `colour` moved in OKLCH lightness to stand `ratio`:1 on every one of the
+// first of `choices` where it can, else of the next; failing all, as near
+// to that on the last as it comes.
+QColor standingOn(const QColor &colour, std::initializer_list<QVector<QColor>> choices, double ratio)
+{
+    for (const QVector<QColor> &backgrounds : choices) {
+        const auto worst = [&](const QColor &c) { return worstRatio(c, backgrounds); };
+        const QColor found = nearestLightness(colour, [&](const QColor &c) { return worst(c) >= ratio; }, worst);
+        if (worst(found) >= ratio || &backgrounds == std::prev(choices.end()))
+            return found;
+    }
+    return colour;
+}
+
+// The best a text colour can read on both `a` and `b`.
+double textRoom(const QColor &a, const QColor &b)
+{
+    return std::max(worstRatio(Qt::black, {a, b}), worstRatio(Qt::white, {a, b}));
+}
+
+// Whether a progress bar's filled part `chunk` stands 3:1 on its `groove`
+// with room for a text that reads on both.
+bool barReads(const QColor &chunk, const QColor &groove)
+{
+    return contrastRatio(chunk, groove) >= kMark && textRoom(chunk, groove) >= kBarText;
+}
+
+double barWorth(const QColor &chunk, const QColor &groove)
+{
+    return std::min(contrastRatio(chunk, groove) / kMark, textRoom(chunk, groove) / kBarText);
+}
+
+// The filled part of a progress bar on `groove`: `border` moved in
+// lightness until it reads; the highlight instead where it reads as it is
+// and the border does not.
+QColor filledPart(const QColor &border, const QColor &high, const QColor &groove)
+{
+    if (!barReads(border, groove) && barReads(high, groove))
+        return high;
+    return nearestLightness(
+        border, [&](const QColor &c) { return barReads(c, groove); },
+        [&](const QColor &c) { return barWorth(c, groove); });
+}
+
+// A progress bar's groove: `groove` as it is where some filled part reads
+// on it, else moved in lightness, in coarse steps, to the nearest that has
+// one. Whether one has is asked of greys, which take every luminance that
+// a move in lightness does, at a fraction of the cost.
+QColor barGroove(const QColor &groove)
+{
+    const auto fits = [](const QColor &g) {
+        for (int level = 0; level < 256; level += 3) {
+            if (barReads(QColor(level, level, level), g))
+                return true;
+        }
+        return false;
+    };
+    if (fits(groove))
+        return groove;
+    const Oklch from = toOklch(groove);
+    for (int step = 1; step <= 50; ++step) {
+        for (int sign : {-1, 1}) {
+            const QColor moved = fromOklch({from.lightness + sign * step / 50.0, from.chroma, from.hue});
+            if (fits(moved))
+                return moved;
+        }
+    }
+    return groove;
+}
+
 } // namespace
 
 CoverageColours coverageColours(const SkinColours &c)
@@ -128,7 +222,22 @@ CoverageColours coverageColours(const SkinColours &c)
     k.onHigh = contrastRatio(Qt::black, c.high) > contrastRatio(Qt::white, c.high) ? QColor(Qt::black)
                                                                                    : QColor(Qt::white);
     k.onWhite = readableOn(c.text, Qt::white, 5.0);
-    k.progressText = readableOnAll(c.text, {c.panel, c.border, c.button[0], c.button[1]}, kText);
-    k.progressDisabled = disabledText(k.progressText, {c.panel, c.border, c.button[0], c.button[1]});
+    // Progress bars: template-form ones on the normal gradient's start,
+    // classic-form ones on the panel.
+    k.groove = barGroove(c.classic ? c.panel : c.button[0]);
+    k.chunk = filledPart(c.border, c.high, k.groove);
+    k.progressText = readableOnAll(c.text, {k.chunk, k.groove}, std::min(textRoom(k.chunk, k.groove), 7.0));
+    // Some skins draw disabled bars on the panel.
+    k.progressDisabled = disabledText(k.progressText, {c.panel, k.groove, k.chunk});
+    // Focus and checked states in the highlight's hue, standing out from
+    // what they replace.
+    k.focus = standingOn(c.high, {{c.border, c.panel}, {c.border}}, kMark);
+    k.focusOnButton = standingOn(c.high, {{c.button[0], c.button[1]}}, kMark);
+    k.focusOnPanel = standingOn(c.high, {{c.panel}}, kMark);
+    k.focusOnTab = standingOn(c.high, {selectedTabs}, kMark);
+    k.focusHandle = standingOn(c.high, {{k.handle}}, kMark);
+    k.checkedEdge = standingOn(c.high, {{c.border, c.hover[0], c.hover[1]}, {c.border}}, kMark);
+    // Classic-form tool buttons have no border: their edge replaces their face.
+    k.checkedFace = standingOn(c.high, {bars}, kMark);
     return k;
 }

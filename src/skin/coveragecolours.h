@@ -34,8 +34,17 @@ struct CoverageColours
     QColor mdiBack;         // behind the sub-windows of an MDI area
     QColor onHigh;          // selected text on the highlight: black or white
     QColor onWhite;         // sub-window titles, which Qt draws on white, 4.5:1
-    QColor progressText;    // progress-bar text, on the bar and off it, 4.5:1
+    QColor groove;          // the empty part of progress bars
+    QColor chunk;           // their filled part, 3:1 on the groove
+    QColor progressText;    // progress-bar text, on the filled part and the groove, 4.5:1
     QColor progressDisabled; // the same, disabled
+    QColor focus;           // focus rings in the place of a border, 3:1 on the border (and the panel)
+    QColor focusOnButton;   // focus frames inside buttons, 3:1 on the normal gradient
+    QColor focusOnPanel;    // focus frames of check boxes and radio buttons, 3:1 on the panel
+    QColor focusOnTab;      // focus frames of selected tabs, 3:1 on them
+    QColor focusHandle;     // focused slider handles, 3:1 on the handle
+    QColor checkedEdge;     // the edge of checked buttons, 3:1 on the border
+    QColor checkedFace;     // the edge of checked buttons without a border, 3:1 on their face
 };
 
 CoverageColours coverageColours(const SkinColours &colours);

@@ -1,5 +1,6 @@
 #include "census.h"
 
+#include "censusstates.h"
 #include "censuswindow.h"
 #include "contrast.h"
 #include "qtversion.h"
@@ -440,7 +441,9 @@ void checkInputs(Census &census, CensusWindow &window)
     // The percentage, in the middle of the bar.
     QWidget *progress = child(&window, "progressNormal");
     const QRect middle(progress->width() / 2 - 20, 3, 40, progress->height() - 6);
-    enabled = census.text(QStringLiteral("QProgressBar"), progress, middle);
+    // Its text over each part is the state census's to check; here only its
+    // colour, for the disabled twin.
+    enabled = census.find(census.inShot(progress, middle), kTextPixel).ink;
     census.disabledText(QStringLiteral("QProgressBar disabled"), child(&window, "progressDisabled"), middle, enabled);
 }
 
@@ -676,6 +679,7 @@ QVector<CensusCheck> takeCensus(CensusWindow &window, const SkinColours &colours
     Census census(colours, &checks, shots);
     census.withPalette = withPalette;
     window.show();
+    QSet<QString> seen;
     void (*const pages[])(Census &, CensusWindow &) = {checkButtons, checkInputs, checkText, checkContainers,
                                                          checkViews};
     for (int page = 0; page < int(std::size(pages)); ++page) {
@@ -684,6 +688,7 @@ QVector<CensusCheck> takeCensus(CensusWindow &window, const SkinColours &colours
         if (page == 0)
             checkMainWindow(census, window);
         pages[page](census, window);
+        checks += stateCensus(&window, &seen, shots);
     }
     window.pages->setCurrentWidget(window.calendar);
     census.shoot(&window, QStringLiteral("calendar"));

@@ -35,7 +35,9 @@ struct CensusCheck
 //   differ visibly from each other;
 // - under a skin with a dark panel no toolkit-default surface shows
 //   (Fusion's window grey, the MDI area's grey, a white view base);
-// - group-box titles lie clear of their first child.
+// - group-box titles lie clear of their first child;
+// - on each page, the states of stateCensus() (censusstates.h): a progress
+//   bar's value and text, keyboard focus, checked buttons.
 // A failed text or mark check is `limited` when the skin's own colours
 // cannot meet it: its text on its panel stands under 4.5:1 (for what lies
 // on the panel), its text colour on the background found stands under

@@ -232,10 +232,14 @@ QWidget *buttonsPage(QTabWidget *pages)
     arrow->setArrowType(Qt::DownArrow);
     auto *toolDisabled = disabled(named(new QToolButton, "toolDisabled"));
     toolDisabled->setText(QStringLiteral("Disabled"));
+    auto *toolCheckable = named(new QToolButton, "toolCheckable");
+    toolCheckable->setText(QStringLiteral("Checked"));
+    toolCheckable->setCheckable(true);
+    toolCheckable->setChecked(true);
     page.cell("Tool buttons", {toolButton("toolDelayed", "Delayed", QToolButton::DelayedPopup),
                                toolButton("toolMenuButton", "Menu button", QToolButton::MenuButtonPopup),
                                toolButton("toolInstant", "Instant popup", QToolButton::InstantPopup), arrow,
-                               toolDisabled});
+                               toolCheckable, toolDisabled});
 
     auto *link = named(new QCommandLinkButton(QStringLiteral("Command link"), QStringLiteral("with a description")),
                        "commandLink");
@@ -290,6 +294,9 @@ QWidget *inputsPage(QTabWidget *pages)
     sliderLayout->addWidget(slider("scrollHorizontal", Qt::Horizontal, true), 1, 0);
     sliderLayout->addWidget(slider("sliderVertical", Qt::Vertical, false), 0, 1, 2, 1);
     sliderLayout->addWidget(slider("scrollVertical", Qt::Vertical, true), 0, 2, 2, 1);
+    auto *upright = progressBar("progressVertical", 100, 60);
+    upright->setOrientation(Qt::Vertical);
+    sliderLayout->addWidget(upright, 0, 3, 2, 1);
     page.cell("Sliders and scroll bars", {sliders}, 2);
     return page.widget;
 }
