@@ -380,6 +380,7 @@ border-color:{focus};
 
 .QPushButton:focus{
 outline:1px solid {focusOnButton};
+border-color:{focusOnButton};
 }
 
 QCheckBox:focus,QRadioButton:focus{

@@ -232,7 +232,9 @@ CoverageColours coverageColours(const SkinColours &c)
     // Focus and checked states in the highlight's hue, standing out from
     // what they replace.
     k.focus = standingOn(c.high, {{c.border, c.panel}, {c.border}}, kMark);
-    k.focusOnButton = standingOn(c.high, {{c.button[0], c.button[1]}}, kMark);
+    // On push buttons the ring is drawn round the text and in place of the
+    // border: it stands out from the face and from the border it replaces.
+    k.focusOnButton = standingOn(c.high, {{c.button[0], c.button[1], c.border}, {c.button[0], c.button[1]}}, kMark);
     k.focusOnPanel = standingOn(c.high, {{c.panel}}, kMark);
     k.focusOnTab = standingOn(c.high, {selectedTabs}, kMark);
     k.focusHandle = standingOn(c.high, {{k.handle}}, kMark);

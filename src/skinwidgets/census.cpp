@@ -951,6 +951,15 @@ QVector<CensusCheck> takeFormCensus(QWidget &form, const SkinColours &colours, b
     }
     QHash<QString, QColor> enabledInk;
     QSet<QWidget *> done;
+    QSet<QString> statesSeen;
+    // A failure of a widget that colours itself is the form's, not the skin's.
+    const auto judge = [&form](const QWidget *w, CensusCheck *check) {
+        const QString own = ownColours(w, &form);
+        if (!own.isEmpty() && !check->passed) {
+            check->limited = false;
+            check->outside = QStringLiteral("%1 (%2)").arg(QLatin1String(ownColoursNote), own);
+        }
+    };
     int page = 0;
     for (QWidget *next : qAsConst(widgets)) {
         if (done.contains(next))
@@ -976,14 +985,14 @@ QVector<CensusCheck> takeFormCensus(QWidget &form, const SkinColours &colours, b
             checkFormWidget(census, w, name, &enabledInk);
             if (w == &form)
                 census.surface(name, w);
-            const QString own = ownColours(w, &form);
-            for (int i = first; i < checks.size(); ++i) {
-                if (!own.isEmpty() && !checks[i].passed) {
-                    checks[i].limited = false;
-                    checks[i].outside = QStringLiteral("%1 (%2)").arg(QLatin1String(ownColoursNote), own);
-                }
-            }
+            for (int i = first; i < checks.size(); ++i)
+                judge(w, &checks[i]);
         }
+        // The states a user must see, on the first widget of each kind shown.
+        checks += stateCensus(&form, &statesSeen, shots, [&judge](const QWidget *w, CensusCheck *check) {
+            check->widget = formWidgetName(w);
+            judge(w, check);
+        });
     }
     return checks;
 }

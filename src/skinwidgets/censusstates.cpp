@@ -265,9 +265,15 @@ const QVector<const char *> &focusClasses()
     return classes;
 }
 
-QVector<CensusCheck> stateCensus(QWidget *root, QSet<QString> *seen, const CensusShots &shots)
+QVector<CensusCheck> stateCensus(QWidget *root, QSet<QString> *seen, const CensusShots &shots,
+                                 const std::function<void(const QWidget *, CensusCheck *)> &adjust)
 {
     QVector<CensusCheck> out;
+    const auto add = [&](const QWidget *w, CensusCheck check) {
+        if (adjust)
+            adjust(w, &check);
+        out.append(check);
+    };
     const QList<QWidget *> widgets = root->findChildren<QWidget *>();
     const auto shown = [root](const QWidget *w) { return w->isVisible() && w->isEnabled() && !isPart(w, root); };
     // Marks `key` seen; whether it was not yet.
@@ -282,16 +288,16 @@ QVector<CensusCheck> stateCensus(QWidget *root, QSet<QString> *seen, const Censu
         if (!bar || !shown(bar) || bar->maximum() <= bar->minimum()
             || !first(QStringLiteral("value %1").arg(bar->orientation())))
             continue;
-        out.append(valueCheck(bar, shots));
+        add(bar, valueCheck(bar, shots));
         if (bar->isTextVisible())
-            out.append(valueTextCheck(bar, shots));
+            add(bar, valueTextCheck(bar, shots));
     }
     for (const char *type : focusClasses()) {
         const auto found = std::find_if(widgets.cbegin(), widgets.cend(), [&](const QWidget *w) {
             return w->inherits(type) && shown(w) && (w->focusPolicy() & Qt::TabFocus);
         });
         if (found != widgets.cend() && first(QStringLiteral("focus ") + QLatin1String(type)))
-            out.append(focusCheck(*found, shots));
+            add(*found, focusCheck(*found, shots));
     }
     for (QWidget *w : widgets) {
         auto *button = qobject_cast<QAbstractButton *>(w);
@@ -299,7 +305,7 @@ QVector<CensusCheck> stateCensus(QWidget *root, QSet<QString> *seen, const Censu
         if (button && !w->objectName().startsWith(QLatin1String("qt_")) && (qobject_cast<QPushButton *>(w) || qobject_cast<QToolButton *>(w)) && button->isCheckable()
             && shown(button)
             && first(qobject_cast<QPushButton *>(w) ? QStringLiteral("toggled push") : QStringLiteral("toggled tool")))
-            out.append(toggleCheck(button, shots));
+            add(button, toggleCheck(button, shots));
     }
     return out;
 }

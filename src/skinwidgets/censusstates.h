@@ -5,6 +5,8 @@
 
 #include <QSet>
 
+#include <functional>
+
 class QAbstractButton;
 class QProgressBar;
 class QWidget;
@@ -46,7 +48,9 @@ const QVector<const char *> &focusClasses();
 // checkable push button and tool button. The parts of compound widgets
 // (the line edit of a spin box, ...) are left out. `seen` names what was
 // checked; what it already names is left out, so that a caller can go
-// through the pages of a window.
-QVector<CensusCheck> stateCensus(QWidget *root, QSet<QString> *seen, const CensusShots &shots = {});
+// through the pages of a window. `adjust`, if given, may rename or judge
+// again each check, with the widget it was made on.
+QVector<CensusCheck> stateCensus(QWidget *root, QSet<QString> *seen, const CensusShots &shots = {},
+                                 const std::function<void(const QWidget *, CensusCheck *)> &adjust = {});
 
 #endif // CENSUSSTATES_H
