@@ -439,14 +439,20 @@ qproperty-icon:url({images}month_next.png);
 }
 
 /* segments of vertical progress bars; the borders of focused and checked
-   tool buttons, which these skins draw without one, and of text edits in
+   tool buttons, which these skins draw without one (one in the face's
+   colours otherwise, so that a button keeps its size when it takes one), and of text edits in
    the border colour, so that focus shows on them */
 QProgressBar::chunk:vertical{
 height:5px;
 }
 
+.QToolButton{
+border:1px solid;
+border-color:{buttonGradient};
+}
+
 .QToolButton:focus{
-border:1px solid {focusOnButton};
+border:1px solid {focusOnFace};
 }
 
 QTextEdit{
@@ -505,6 +511,7 @@ QString coverageBlock(const SkinColours &c, const QString &imagePrefix)
         {"chunk", name(k.chunk)},
         {"focus", name(k.focus)},
         {"focusOnButton", name(k.focusOnButton)},
+        {"focusOnFace", name(k.focusOnFace)},
         {"focusOnPanel", name(k.focusOnPanel)},
         {"focusOnTab", name(k.focusOnTab)},
         {"focusHandle", name(k.focusHandle)},

@@ -233,8 +233,11 @@ CoverageColours coverageColours(const SkinColours &c)
     // what they replace.
     k.focus = standingOn(c.high, {{c.border, c.panel}, {c.border}}, kMark);
     // On push buttons the ring is drawn round the text and in place of the
-    // border: it stands out from the face and from the border it replaces.
-    k.focusOnButton = standingOn(c.high, {{c.button[0], c.button[1], c.border}, {c.button[0], c.button[1]}}, kMark);
+    // border: it stands out from the face and from the border it replaces,
+    // or where no colour does both (a light border on a dark face), from
+    // the border, which it replaces all round.
+    k.focusOnButton = standingOn(c.high, {{c.button[0], c.button[1], c.border}, {c.border}}, kMark);
+    k.focusOnFace = standingOn(c.high, {{c.button[0], c.button[1]}}, kMark);
     k.focusOnPanel = standingOn(c.high, {{c.panel}}, kMark);
     k.focusOnTab = standingOn(c.high, {selectedTabs}, kMark);
     k.focusHandle = standingOn(c.high, {{k.handle}}, kMark);

@@ -39,7 +39,8 @@ struct CoverageColours
     QColor progressText;    // progress-bar text, on the filled part and the groove, 4.5:1
     QColor progressDisabled; // the same, disabled
     QColor focus;           // focus rings in the place of a border, 3:1 on the border (and the panel)
-    QColor focusOnButton;   // focus frames inside buttons, 3:1 on the normal gradient
+    QColor focusOnButton;   // push buttons' focus rings, 3:1 on the normal gradient and the border they replace
+    QColor focusOnFace;     // focus borders of classic-form tool buttons, 3:1 on the normal gradient
     QColor focusOnPanel;    // focus frames of check boxes and radio buttons, 3:1 on the panel
     QColor focusOnTab;      // focus frames of selected tabs, 3:1 on them
     QColor focusHandle;     // focused slider handles, 3:1 on the handle

@@ -128,6 +128,12 @@ Change change(const QImage &a, const QImage &b)
 
 CensusCheck changeCheck(QWidget *w, const QString &check, const QString &against, const QImage &a, const QImage &b)
 {
+    // A state that resizes the widget makes its neighbours jump.
+    if (a.size() != b.size())
+        return line(nameOf(w), check,
+                    QStringLiteral("the widget changes size, %1x%2 against %3x%4 %5")
+                        .arg(b.width()).arg(b.height()).arg(a.width()).arg(a.height()).arg(against),
+                    false);
     const Change c = change(a, b);
     const int needed = std::max(4, std::min(w->width(), w->height()) / 2);
     return line(nameOf(w), check,
