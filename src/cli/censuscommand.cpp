@@ -70,14 +70,13 @@ int runCensus(const QStringList &arguments)
 #ifdef VANTUSKIN_FORMS
     // The user's forms, read before anything is rendered: one that cannot
     // be read stops the command; a .qrc that cannot costs only its images.
-    std::vector<std::unique_ptr<UiForm>> forms;
-    for (const QString &path : parser.values(QStringLiteral("ui"))) {
-        forms.push_back(UiForm::open(path, &error));
-        if (!forms.back())
-            return fail(error);
-        for (const QString &warning : forms.back()->warnings())
-            QTextStream(stderr) << warning << '\n';
-    }
+    QStringList warnings;
+    std::optional<std::vector<std::unique_ptr<UiForm>>> forms =
+        openForms(parser.values(QStringLiteral("ui")), &warnings, &error);
+    if (!forms)
+        return fail(error);
+    for (const QString &warning : qAsConst(warnings))
+        QTextStream(stderr) << warning << '\n';
 #endif
     const std::optional<QVector<ReportedSkin>> skins = reportedSkins(parser, &error);
     if (!skins)
@@ -128,7 +127,7 @@ int runCensus(const QStringList &arguments)
         // Each check after the form it is of, if any.
         QVector<QPair<QString, CensusCheck>> found;
 #ifdef VANTUSKIN_FORMS
-        if (forms.empty())
+        if (forms->empty())
 #endif
         {
             // A new window for each skin: nothing of the one before stays.
@@ -137,7 +136,7 @@ int runCensus(const QStringList &arguments)
                 found.append({QString(), check});
         }
 #ifdef VANTUSKIN_FORMS
-        for (const std::unique_ptr<UiForm> &form : forms) {
+        for (const std::unique_ptr<UiForm> &form : *forms) {
             const std::unique_ptr<QWidget> widgets = form->create(nullptr, &error);
             if (!widgets)
                 return fail(error);

@@ -265,14 +265,13 @@ int runGallery(const QStringList &arguments)
 
     QString error;
     // The forms are read first: one that cannot be read stops the gallery.
-    std::vector<std::unique_ptr<UiForm>> forms;
-    for (const QString &path : parser.values(QStringLiteral("ui"))) {
-        forms.push_back(UiForm::open(path, &error));
-        if (!forms.back())
-            return fail(error);
-        for (const QString &warning : forms.back()->warnings())
-            QTextStream(stderr) << warning << '\n';
-    }
+    QStringList warnings;
+    std::optional<std::vector<std::unique_ptr<UiForm>>> forms =
+        openForms(parser.values(QStringLiteral("ui")), &warnings, &error);
+    if (!forms)
+        return fail(error);
+    for (const QString &warning : qAsConst(warnings))
+        QTextStream(stderr) << warning << '\n';
     std::optional<QVector<ReportedSkin>> skins = reportedSkins(parser, &error);
     if (!skins)
         return fail(error);
@@ -318,7 +317,7 @@ int runGallery(const QStringList &arguments)
                              spare.path() + QStringLiteral("/images/") + skin.source.name, &section, &error))
             return fail(QStringLiteral("%1; %2 is left as it was").arg(error, shown));
         sections << section;
-        for (const std::unique_ptr<UiForm> &form : forms) {
+        for (const std::unique_ptr<UiForm> &form : *forms) {
             if (!renderForm(*form, skin, skinSheet(skin.source), built,
                             spare.path() + QStringLiteral("/images/") + skin.source.name, &section, &error))
                 return fail(QStringLiteral("%1; %2 is left as it was").arg(error, shown));

@@ -183,3 +183,16 @@ std::unique_ptr<QWidget> UiForm::create(QWidget *parent, QString *error) const
     }
     return form;
 }
+
+std::optional<std::vector<std::unique_ptr<UiForm>>> openForms(const QStringList &paths, QStringList *warnings,
+                                                             QString *error)
+{
+    std::vector<std::unique_ptr<UiForm>> forms;
+    for (const QString &path : paths) {
+        forms.push_back(UiForm::open(path, error));
+        if (!forms.back())
+            return std::nullopt;
+        *warnings += forms.back()->warnings();
+    }
+    return forms;
+}

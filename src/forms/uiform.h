@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -51,5 +53,11 @@ private:
     QStringList registered;               // the .rcc files registered
     QStringList resourceWarnings;
 };
+
+// Reads the forms at `paths` in order. Nothing, with the reason of the
+// first that cannot be read in `error`; the warnings of the others (their
+// .qrc files that cost images) go to `warnings`.
+std::optional<std::vector<std::unique_ptr<UiForm>>> openForms(const QStringList &paths, QStringList *warnings,
+                                                             QString *error);
 
 #endif // UIFORM_H

@@ -69,16 +69,6 @@ constexpr int kMarkPixels = 4;
 // Two indicator states differ in at least this many pixels, each by 1.5:1.
 constexpr int kStatePixels = 6;
 
-QString ratioText(double ratio)
-{
-    return QString::number(ratio, 'f', 2) + QStringLiteral(":1");
-}
-
-QString colourText(const QColor &colour)
-{
-    return colour.name().toUpper();
-}
-
 // What a text or a mark lies on, for telling whether the skin's own colours
 // could meet the need.
 enum class On { Panel, Bar, Menu };
@@ -705,6 +695,16 @@ QString censusVerdict(const CensusCheck &check)
            : check.limited ? QStringLiteral("limited by the skin's colours")
            : !check.outside.isEmpty() ? check.outside
                            : QStringLiteral("FAILED");
+}
+
+QString ratioText(double ratio)
+{
+    return QString::number(ratio, 'f', 2) + QStringLiteral(":1");
+}
+
+QString colourText(const QColor &colour)
+{
+    return colour.name().toUpper();
 }
 
 QString censusLine(const CensusCheck &check)

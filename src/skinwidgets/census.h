@@ -3,6 +3,7 @@
 
 #include "skincolours.h"
 
+#include <QColor>
 #include <QString>
 #include <QVector>
 
@@ -75,6 +76,10 @@ extern const char ShownClassProperty[];
 // style sheets of a widget and its own palette cannot be told apart once
 // Qt's style-sheet style has set palettes of its own).
 extern const char OwnPaletteProperty[];
+
+// The figures of a check's line: "4.50:1", "#FFFFFF".
+QString ratioText(double ratio);
+QString colourText(const QColor &colour);
 
 // "QPushButton default: text: 5.1:1, #FFFFFF on #444444: ok" ("FAILED",
 // "limited by the skin's colours", "beyond a style sheet").

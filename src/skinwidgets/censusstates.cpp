@@ -28,16 +28,6 @@ constexpr int kPartPixels = 10;
 // Pixels around a widget where a focus ring may lie.
 constexpr int kAround = 2;
 
-QString ratioText(double ratio)
-{
-    return QString::number(ratio, 'f', 2) + QStringLiteral(":1");
-}
-
-QString colourText(QRgb colour)
-{
-    return QColor(colour).name().toUpper();
-}
-
 CensusCheck line(const QString &widget, const QString &check, const QString &figures, bool passed)
 {
     return {widget, check, figures, passed, false, QString()};
