@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <algorithm>
@@ -300,7 +301,9 @@ QVector<CensusCheck> stateCensus(QWidget *root, QSet<QString> *seen, const Censu
         // Qt's own parts (a tool bar's extension button) are not the program's toggles.
         if (button && !w->objectName().startsWith(QLatin1String("qt_")) && (qobject_cast<QPushButton *>(w) || qobject_cast<QToolButton *>(w)) && button->isCheckable()
             && shown(button)
-            && first(qobject_cast<QPushButton *>(w) ? QStringLiteral("toggled push") : QStringLiteral("toggled tool")))
+            && first(qobject_cast<QPushButton *>(w)          ? QStringLiteral("toggled push")
+                     : qobject_cast<QToolBar *>(w->parentWidget()) ? QStringLiteral("toggled tool bar")
+                                                                   : QStringLiteral("toggled tool")))
             add(button, toggleCheck(button, shots));
     }
     return out;

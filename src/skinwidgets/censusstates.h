@@ -45,7 +45,7 @@ const QVector<const char *> &focusClasses();
 // shown): the first progress bar of each orientation with a range (its
 // text too, if shown), the
 // first widget of each of focusClasses() that takes focus by Tab, the first
-// checkable push button and tool button. The parts of compound widgets
+// checkable push button, tool button and tool-bar button. The parts of compound widgets
 // (the line edit of a spin box, ...) are left out. `seen` names what was
 // checked; what it already names is left out, so that a caller can go
 // through the pages of a window. `adjust`, if given, may rename or judge

@@ -459,6 +459,7 @@ CensusWindow::CensusWindow(QWidget *parent)
     toolBar->addSeparator();
     toolBar->addWidget(toolButton("toolBarMenuButton", "Run", QToolButton::MenuButtonPopup));
     toolBar->addAction(QStringLiteral("Stop"))->setEnabled(false);
+    toolBar->addAction(QStringLiteral("Bold"))->setCheckable(true);
     narrowBar = addToolBar(QStringLiteral("More"));
     narrowBar->setObjectName(QStringLiteral("narrowBar"));
     for (const char *name : {"Cut", "Copy", "Paste", "Delete", "Select all", "Find"})
