@@ -8,7 +8,8 @@
 set(VANTU_PACKAGE_NAME vantuskin${VANTU_PROGRAM_SUFFIX})
 set(VANTU_MAINTAINER "VantuSkin developers <vantuskin@vantu.org>")
 if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
-    message(STATUS "Debian packages want -DCMAKE_INSTALL_PREFIX=/usr (now ${CMAKE_INSTALL_PREFIX})")
+    message(STATUS "Debian packages want -DCMAKE_INSTALL_PREFIX=/usr (now ${CMAKE_INSTALL_PREFIX}): "
+        "a package of this build puts the style plugin where Qt does not look")
 endif()
 
 # share/doc/PACKAGE: the copyright file and the changelog Debian expects.
