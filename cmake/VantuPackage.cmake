@@ -7,10 +7,6 @@
 # so that the libraries go to Debian's multiarch folder.
 set(VANTU_PACKAGE_NAME vantuskin${VANTU_PROGRAM_SUFFIX})
 set(VANTU_MAINTAINER "VantuSkin developers <vantuskin@vantu.org>")
-if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
-    message(STATUS "Debian packages want -DCMAKE_INSTALL_PREFIX=/usr (now ${CMAKE_INSTALL_PREFIX}): "
-        "a package of this build puts the style plugin where Qt does not look")
-endif()
 
 # share/doc/PACKAGE: the copyright file and the changelog Debian expects.
 execute_process(COMMAND date -u -R -d "${VANTU_RELEASE_DATE} 12:00"
@@ -27,6 +23,10 @@ set(CPACK_PACKAGE_NAME ${VANTU_PACKAGE_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${VANTU_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Installed as into /usr itself (below a staging DESTDIR), so that the
+# style plugin's install rule sees the prefix /usr and picks Qt's folder.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
