@@ -108,19 +108,38 @@ bool renderSkin(ZavoCreator &window, QSize formSize, const ReportedSkin &skin, c
     return true;
 }
 
+// The colours the coverage layer of `skin` is drawn from.
+std::optional<SkinColours> coverageColours(const ReportedSkin &skin, const QString &sheet, QString *error)
+{
+    std::optional<SkinColours> colours = sheetColours(sheet, skin.source.name);
+    if (!colours)
+        colours = skinColours(skin.colors);
+    if (!colours)
+        *error = QStringLiteral("cannot draw the coverage layer of %1").arg(skin.source.name);
+    return colours;
+}
+
+// The census lines of a section and their summary.
+void addCensus(GallerySection *section, const QVector<CensusCheck> &checks)
+{
+    int failed = 0, limited = 0;
+    for (const CensusCheck &check : checks) {
+        section->census.append({check.widget, check.check, check.figures, censusVerdict(check)});
+        failed += !check.passed && !check.limited && check.outside.isEmpty();
+        limited += check.limited;
+    }
+    section->censusSummary = censusSummary(checks.size(), failed, limited);
+}
+
 // Renders the census window in one skin with its full palette,
 // as exported and as exported with --complete; the coverage images are
 // written to `imageFolder`.
 bool renderSample(CensusWindow &sample, const ReportedSkin &skin, const QString &sheet, const QString &folder,
                   const QString &imageFolder, GallerySection *section, QString *error)
 {
-    std::optional<SkinColours> colours = sheetColours(sheet, skin.source.name);
+    const std::optional<SkinColours> colours = coverageColours(skin, sheet, error);
     if (!colours)
-        colours = skinColours(skin.colors);
-    if (!colours) {
-        *error = QStringLiteral("cannot draw the coverage layer of %1").arg(skin.source.name);
         return false;
-    }
     if (!writeCoverageImages(*colours, imageFolder, error))
         return false;
     const QString complete = appendCoverage(sheet, coverageBlock(*colours, imageFolder + QLatin1Char('/')));
@@ -144,14 +163,7 @@ bool renderSample(CensusWindow &sample, const ReportedSkin &skin, const QString 
         section->captions << QLatin1String(page.caption);
     }
     // The window with the complete sheet is the census's subject too.
-    int failed = 0, limited = 0;
-    const QVector<CensusCheck> checks = takeCensus(sample, *colours);
-    for (const CensusCheck &check : checks) {
-        section->census.append({check.widget, check.check, check.figures, censusVerdict(check)});
-        failed += !check.passed && !check.limited && check.outside.isEmpty();
-        limited += check.limited;
-    }
-    section->censusSummary = censusSummary(checks.size(), failed, limited);
+    addCensus(section, takeCensus(sample, *colours));
     return true;
 }
 
@@ -162,13 +174,9 @@ bool renderSample(CensusWindow &sample, const ReportedSkin &skin, const QString 
 bool renderForm(const UiForm &form, const ReportedSkin &skin, const QString &sheet, const QString &folder,
                 const QString &imageFolder, GallerySection *section, QString *error)
 {
-    std::optional<SkinColours> colours = sheetColours(sheet, skin.source.name);
+    const std::optional<SkinColours> colours = coverageColours(skin, sheet, error);
     if (!colours)
-        colours = skinColours(skin.colors);
-    if (!colours) {
-        *error = QStringLiteral("cannot draw the coverage layer of %1").arg(skin.source.name);
         return false;
-    }
     // The form inside a host that carries the skin, so that a sheet the
     // form sets on its own top widget stays.
     QWidget host;
@@ -205,14 +213,7 @@ bool renderForm(const UiForm &form, const ReportedSkin &skin, const QString &she
         section->images << name;
         section->captions << page.caption;
     }
-    int failed = 0, limited = 0;
-    const QVector<CensusCheck> checks = takeFormCensus(*shown, *colours);
-    for (const CensusCheck &check : checks) {
-        section->census.append({check.widget, check.check, check.figures, censusVerdict(check)});
-        failed += !check.passed && !check.limited && check.outside.isEmpty();
-        limited += check.limited;
-    }
-    section->censusSummary = censusSummary(checks.size(), failed, limited);
+    addCensus(section, takeFormCensus(*shown, *colours));
     return true;
 }
 
